@@ -1,0 +1,151 @@
+#include "session/ImportSession.h"
+
+#include "session/CommandLine.h"
+#include "session/ExchangeFile.h"
+#include "session/SourceFailures.h"
+#include "text/FixedTexts.h"
+
+namespace {
+
+class ImportSession {
+public:
+    ImportSession(Desktop& desktop, ImportSources& sources) : desktop_(desktop), sources_(sources) {}
+
+    void Run(std::string_view arguments, std::string_view programPath) {
+        DetectHost();
+        commandLine_ = ParseCommandLine(arguments, programPath);
+        importType_ = commandLine_.importType;
+        if (importType_ == kNoImportType)
+            importType_ = desktop_.ChooseImportType(commandLine_.optionFlags);
+        if (Dispatch())
+            CheckAndWrite();
+        HandBack();
+    }
+
+private:
+    void DetectHost() {
+        host_ = desktop_.ForegroundWindow();
+        if (!host_)
+            return;
+        lists_.limit = desktop_.HasLimitChild(host_) ? kHostRecipientLimit : 0;
+        desktop_.EnableHost(host_, false);
+    }
+
+    // False for an import type that runs nothing (a cancelled chooser, an unknown type).
+    bool Dispatch() {
+        switch (importType_) {
+        case kImportMapi:
+            if (sources_.StartMapi())
+                sources_.PickAndImportAddresses(lists_, statistics_);
+            sources_.StopMapi();
+            return true;
+        case kImportWabChosenFile:
+        case kImportWabDefaultFile:
+            ImportFromWab();
+            return true;
+        case kImportCsvChosenColumns:
+        case kImportCsvFoundColumns:
+        case kImportSpeedDial:
+            ImportFromFile();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    void ImportFromWab() {
+        std::string sourcePath;
+        if (importType_ == kImportWabChosenFile && !desktop_.ChooseSourceFile(importType_, sourcePath))
+            return;
+        if (sources_.OpenWab(sourcePath)) {
+            sources_.PickAndImportAddresses(lists_, statistics_);
+        } else {
+            const std::string shownPath =
+                importType_ == kImportWabChosenFile ? sourcePath : texts::kDefaultWabFile;
+            Error(FormatText(texts::kWabOpenFailed, shownPath), texts::kWabErrorCaption);
+        }
+        sources_.ReleaseWab();
+    }
+
+    void ImportFromFile() {
+        std::string sourcePath;
+        if (!desktop_.ChooseSourceFile(importType_, sourcePath))
+            return;
+        int32_t excluded = 0;
+        const int result = importType_ == kImportSpeedDial
+                               ? sources_.ImportSpeedDialFile(sourcePath, lists_, excluded)
+                               : sources_.ReadCsvFile(sourcePath, lists_, excluded, importType_);
+        if (IsSourceFailure(result)) {
+            Error(SourceFailureMessage(result, sourcePath), texts::kCsvErrorCaption);
+            return;
+        }
+        statistics_.selectedCount = result;
+        statistics_.validCount = result;
+        statistics_.excludedCount = excluded;
+    }
+
+    void CheckAndWrite() {
+        if (statistics_.selectedCount == 0) {
+            Warn(texts::kNoAccountsImported);
+            return;
+        }
+        if (lists_.count == 0) {
+            Warn(texts::kNoFaxNumberInAnyAccount);
+            return;
+        }
+        if (!desktop_.ConfirmImport(lists_, statistics_, importType_) ||
+            commandLine_.resultPath.empty()) {
+            Warn(texts::kNoAccountsImported);
+            return;
+        }
+        WriteResultFile();
+    }
+
+    void WriteResultFile() {
+        ExchangeFileBuffer file;
+        bool built = true;
+        if (importType_ == kImportSpeedDial) {
+            file.AppendInt32(lists_.count);
+            built = sources_.WriteSpeedDialRecords(lists_, file);
+        } else {
+            AppendRecipientRecords(lists_, file);
+        }
+        if (!built || !desktop_.WriteResultFile(commandLine_.resultPath, file))
+            Error(FormatText(texts::kCannotWriteResult, commandLine_.resultPath),
+                  texts::kImportCaption);
+    }
+
+    void HandBack() {
+        sources_.FreeSpeedDialTable();
+        if (!host_)
+            return;
+        desktop_.EnableHost(host_, true);
+        desktop_.BringToForeground(host_);
+        desktop_.PostCommand(host_, importType_ == kImportSpeedDial ? kSpeedDialCommand
+                                                                    : kRecipientsCommand);
+        host_ = nullptr;
+    }
+
+    void Warn(const char* text) {
+        desktop_.ShowMessage(host_, text, texts::kImportCaption, MessageIcon::Warning);
+    }
+    void Error(const std::string& text, const char* caption) {
+        desktop_.ShowMessage(host_, text, caption, MessageIcon::Error);
+    }
+
+    Desktop& desktop_;
+    ImportSources& sources_;
+    HostWindow host_ = nullptr;
+    CommandLine commandLine_;
+    int importType_ = kNoImportType;
+    SessionLists lists_;
+    ImportStatistics statistics_;
+};
+
+} // namespace
+
+void RunImportSession(std::string_view arguments, std::string_view programPath, Desktop& desktop,
+                      ImportSources& sources) {
+    ImportSession session(desktop, sources);
+    session.Run(arguments, programPath);
+}

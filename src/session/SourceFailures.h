@@ -1,0 +1,23 @@
+// The messages for the failure codes of the file sources.
+#pragma once
+
+#include <string>
+
+enum SourceFailure : int {
+    kUnknownSpeedDialFormat = -7,
+    kInvalidCsvData = -6,
+    kNoFaxNumberFound = -5,
+    kNothingRead = -4,
+    kOutOfMemory = -3,
+    kFileSizeUnreadable = -2,
+    kFileCannotOpen = -1,
+};
+
+inline bool IsSourceFailure(int result) { return result >= -7 && result <= -1; }
+
+// The text for a failure code, formatted with the source file's path.
+std::string SourceFailureMessage(int failure, const std::string& path);
+
+// Replaces the one "%s" or "%d" of a fixed text, as wsprintfA would, without any length limit.
+std::string FormatText(const char* format, const std::string& argument);
+std::string FormatText(const char* format, long long number);
