@@ -46,6 +46,13 @@ private:
     HMODULE module_;
 };
 
+// Looks up an entry point by name with the caller's function type.
+template <class Function> Function ProcAddress(HMODULE module, const char* name) {
+    if (!module)
+        return nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
+}
+
 class RegistryKey {
 public:
     RegistryKey() = default;

@@ -24,6 +24,8 @@ public:
     virtual void BringToForeground(HostWindow host) = 0;
     virtual void PostCommand(HostWindow host, int commandId) = 0;
 
+    // Where the help buttons find the help file.
+    virtual void SetHelpFilePath(const std::string& path) = 0;
     // A message box with an OK button, owned by `owner`.
     virtual void ShowMessage(HostWindow owner, const std::string& text, const char* caption,
                              MessageIcon icon) = 0;

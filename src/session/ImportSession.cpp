@@ -14,6 +14,7 @@ public:
     void Run(std::string_view arguments, std::string_view programPath) {
         DetectHost();
         commandLine_ = ParseCommandLine(arguments, programPath);
+        desktop_.SetHelpFilePath(commandLine_.helpFilePath);
         importType_ = commandLine_.importType;
         if (importType_ == kNoImportType)
             importType_ = desktop_.ChooseImportType(commandLine_.optionFlags);

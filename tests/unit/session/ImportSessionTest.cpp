@@ -104,6 +104,7 @@ TEST_F(ImportSessionTest, ChooserFailingToShowEndsWithoutMessage) {
     desktop.chooserResult = -1;
     Run("C:\\out.bin|help.chm|2");
     EXPECT_EQ(desktop.chooserOptionFlags, 2);
+    EXPECT_EQ(desktop.helpFilePath, "C:\\Program Files\\Fax\\help.chm");
     EXPECT_TRUE(desktop.messages.empty());
     EXPECT_EQ(desktop.postedCommands, std::vector<int>{kRecipientsCommand});
 }

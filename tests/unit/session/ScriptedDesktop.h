@@ -36,6 +36,7 @@ public:
     std::string writtenPath;
     std::string writtenBytes;
     bool hostEnabled = true;
+    std::string helpFilePath;
 
     HostWindow ForegroundWindow() override { return foreground; }
     bool HasLimitChild(HostWindow) override { return limitChild; }
@@ -43,6 +44,7 @@ public:
         hostEnabled = enable;
         calls.push_back(enable ? "enable" : "disable");
     }
+    void SetHelpFilePath(const std::string& path) override { helpFilePath = path; }
     void BringToForeground(HostWindow) override { calls.push_back("foreground"); }
     void PostCommand(HostWindow, int commandId) override { postedCommands.push_back(commandId); }
     void ShowMessage(HostWindow owner, const std::string& text, const char* caption,

@@ -1,0 +1,37 @@
+// Identifiers of the dialog templates, their controls and the string table.
+#pragma once
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+// Dialog templates
+#define IDD_IMPORT_CONFIRM 101
+#define IDD_CSV_PICKER 102
+#define IDD_CSV_COLUMNS 114
+#define IDD_IMPORT_TYPE 116
+#define IDD_PROGRESS 117
+#define IDD_SPEED_DIAL_PICKER 118
+#define IDD_SPEED_DIAL_DETAIL 119
+
+// String table: file-dialog filters
+#define IDS_CSV_FILTER 1
+#define IDS_WAB_FILTER 2
+
+// Confirmation dialog
+#define IDC_CONFIRM_LIST 1001
+#define IDC_CONFIRM_HEADING 1002
+#define IDC_SELECTED_COUNT 1003
+#define IDC_EXCLUDED_COUNT 1004
+#define IDC_VALID_COUNT 1005
+#define IDC_LIMIT_NOTE 1054
+#define IDC_EXCLUDED_LABEL 1055
+
+// Import-type chooser
+#define IDC_IMPORT_TYPE_LIST 1056
+#define IDC_SEARCH_COLUMNS 1057
+#define IDC_CHOOSER_HELP 1058
+#define IDC_DEFAULT_WAB 1059
+
+// The host window's child that limits an import to 200 recipients
+#define IDC_HOST_LIMIT_CHILD 1008

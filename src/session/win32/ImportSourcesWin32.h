@@ -1,0 +1,26 @@
+// The import sources as the Windows program runs them.
+#pragma once
+
+#include "session/Desktop.h"
+
+class ImportApp;
+
+class ImportSourcesWin32 : public ImportSources {
+public:
+    explicit ImportSourcesWin32(ImportApp& app) : app_(app) {}
+
+    bool StartMapi() override;
+    void StopMapi() override;
+    bool OpenWab(const std::string& path) override;
+    void ReleaseWab() override;
+    void PickAndImportAddresses(SessionLists& lists, ImportStatistics& statistics) override;
+    int ReadCsvFile(const std::string& path, SessionLists& lists, int32_t& excluded,
+                    int importType) override;
+    int ImportSpeedDialFile(const std::string& path, SessionLists& lists,
+                            int32_t& excluded) override;
+    bool WriteSpeedDialRecords(SessionLists& lists, ExchangeFileBuffer& file) override;
+    void FreeSpeedDialTable() override;
+
+private:
+    [[maybe_unused]] ImportApp& app_;
+};

@@ -1,0 +1,418 @@
+#include "Harness.h"
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+namespace e2e {
+namespace {
+
+constexpr char kHostClass[] = "E2eTestHost";
+constexpr int kLimitChildId = 1008;
+constexpr int kMessageTextId = 0xFFFF;
+constexpr int kMessageIconId = 0x440;
+
+std::string ToWindowsPath(std::string path) {
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+struct FindContext {
+    DWORD processId;
+    const std::string* caption;
+    HWND found;
+    std::vector<std::string>* captions;
+};
+
+BOOL CALLBACK FindTopLevel(HWND window, LPARAM parameter) {
+    auto* context = reinterpret_cast<FindContext*>(parameter);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner != context->processId || !::IsWindowVisible(window))
+        return TRUE;
+    const std::string caption = WindowText(window);
+    if (context->captions)
+        context->captions->push_back(caption);
+    if (context->caption && caption == *context->caption) {
+        context->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK FindEditChild(HWND window, LPARAM parameter) {
+    char className[32] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    if (lstrcmpiA(className, "Edit") == 0) {
+        *reinterpret_cast<HWND*>(parameter) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+constexpr int kIconSize = 32;
+using Pixels = std::vector<COLORREF>;
+
+// The pixels of a screen area, or of an icon drawn on the message box's background.
+class PixelCanvas {
+public:
+    PixelCanvas()
+        : screen_(::GetDC(nullptr)), memory_(::CreateCompatibleDC(screen_)),
+          bitmap_(::CreateCompatibleBitmap(screen_, kIconSize, kIconSize)),
+          previous_(::SelectObject(memory_, bitmap_)) {}
+    ~PixelCanvas() {
+        ::SelectObject(memory_, previous_);
+        ::DeleteObject(bitmap_);
+        ::DeleteDC(memory_);
+        ::ReleaseDC(nullptr, screen_);
+    }
+    PixelCanvas(const PixelCanvas&) = delete;
+    PixelCanvas& operator=(const PixelCanvas&) = delete;
+
+    Pixels CaptureScreen(int x, int y) {
+        ::BitBlt(memory_, 0, 0, kIconSize, kIconSize, screen_, x, y, SRCCOPY);
+        return Read();
+    }
+    Pixels DrawIconOnFace(HICON icon) {
+        RECT all{0, 0, kIconSize, kIconSize};
+        ::FillRect(memory_, &all, ::GetSysColorBrush(COLOR_3DFACE));
+        ::DrawIconEx(memory_, 0, 0, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+        return Read();
+    }
+
+private:
+    Pixels Read() {
+        Pixels pixels;
+        for (int y = 0; y < kIconSize; ++y)
+            for (int x = 0; x < kIconSize; ++x)
+                pixels.push_back(::GetPixel(memory_, x, y));
+        return pixels;
+    }
+    HDC screen_;
+    HDC memory_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+};
+
+std::size_t Differences(const Pixels& a, const Pixels& b) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+        count += a[i] != b[i];
+    return count;
+}
+
+// Icon handles do not cross processes: tell the system icon by the pixels on screen.
+std::string IdentifyIcon(HWND iconControl) {
+    if (!iconControl || !::IsWindowVisible(iconControl))
+        return "none";
+    RECT area{};
+    ::GetWindowRect(iconControl, &area);
+    PixelCanvas canvas;
+    const Pixels shown = canvas.CaptureScreen(area.left, area.top);
+    const struct {
+        LPCSTR id;
+        const char* name;
+    } icons[] = {{IDI_HAND, "error"},
+                 {IDI_EXCLAMATION, "warning"},
+                 {IDI_QUESTION, "question"},
+                 {IDI_ASTERISK, "information"}};
+    std::string best = "none";
+    std::size_t fewest = kIconSize * kIconSize / 10; // tolerate a little anti-aliasing
+    for (const auto& known : icons) {
+        const std::size_t differences =
+            Differences(shown, canvas.DrawIconOnFace(::LoadIconA(nullptr, known.id)));
+        if (differences < fewest) {
+            fewest = differences;
+            best = known.name;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+void PumpMessages(std::chrono::milliseconds duration) {
+    const auto end = std::chrono::steady_clock::now() + duration;
+    do {
+        MSG message;
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+        std::this_thread::sleep_for(10ms);
+    } while (std::chrono::steady_clock::now() < end);
+}
+
+TestHost::TestHost(bool withLimitChild) {
+    static const ATOM registered = [] {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = &TestHost::WindowProc;
+        windowClass.hInstance = ::GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = kHostClass;
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+        return ::RegisterClassA(&windowClass);
+    }();
+    (void)registered;
+    window_ = ::CreateWindowExA(0, kHostClass, "E2E host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20,
+                                400, 300, nullptr, nullptr, ::GetModuleHandleA(nullptr), this);
+    if (withLimitChild)
+        ::CreateWindowExA(0, "STATIC", "limit", WS_CHILD | WS_VISIBLE, 10, 10, 100, 20, window_,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLimitChildId)),
+                          ::GetModuleHandleA(nullptr), nullptr);
+    ::SetForegroundWindow(window_);
+    ::SetActiveWindow(window_);
+    PumpMessages(50ms);
+}
+
+TestHost::~TestHost() { Destroy(); }
+
+void TestHost::Destroy() {
+    if (window_) {
+        HWND window = window_;
+        window_ = nullptr;
+        ::DestroyWindow(window);
+        PumpMessages(50ms);
+    }
+}
+
+LRESULT CALLBACK TestHost::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        ::SetWindowLongPtrA(window, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* host = reinterpret_cast<TestHost*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (message == WM_COMMAND && host && lParam == 0)
+        host->commands_.emplace_back(wParam, lParam);
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+std::string ImporterPath() { return ToWindowsPath(IMPORTER_EXE); }
+
+Importer::Importer(const std::string& arguments) {
+    std::string commandLine = "\"";
+    commandLine.append(ImporterPath()).append("\" ").append(arguments);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &info))
+        throw std::runtime_error("cannot start " + ImporterPath());
+    ::CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    processId_ = info.dwProcessId;
+}
+
+Importer::~Importer() {
+    if (!process_)
+        return;
+    if (Running()) {
+        ::TerminateProcess(process_, 1);
+        ::WaitForSingleObject(process_, 5000);
+    }
+    ::CloseHandle(process_);
+}
+
+bool Importer::Running() const { return ::WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+
+bool Importer::WaitForExit(std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (Running()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        PumpMessages(20ms);
+    }
+    PumpMessages(100ms); // the posted command
+    return true;
+}
+
+HWND Importer::WaitForWindow(const std::string& caption, std::chrono::milliseconds timeout) const {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        FindContext context{processId_, &caption, nullptr, nullptr};
+        ::EnumWindows(&FindTopLevel, reinterpret_cast<LPARAM>(&context));
+        if (context.found) {
+            PumpMessages(100ms); // let the dialog finish its initialisation
+            return context.found;
+        }
+        if (std::chrono::steady_clock::now() > end || !Running())
+            return nullptr;
+        PumpMessages(30ms);
+    }
+}
+
+std::vector<std::string> Importer::WindowCaptions() const {
+    std::vector<std::string> captions;
+    FindContext context{processId_, nullptr, nullptr, &captions};
+    ::EnumWindows(&FindTopLevel, reinterpret_cast<LPARAM>(&context));
+    return captions;
+}
+
+std::string MakeTestFolder(const std::string& name) {
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    std::string folder = std::string(temp) + "e2e-" + name;
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                ::DeleteFileA((folder + "\\" + data.cFileName).c_str());
+        } while (::FindNextFileA(find, &data));
+        ::FindClose(find);
+    }
+    return folder;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+bool FileExists(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Wine hands text across processes as UTF-16 only; the tests compare ANSI (Big5) bytes.
+std::string ToAnsi(const std::wstring& text) {
+    if (text.empty())
+        return {};
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(), size,
+                          nullptr, nullptr);
+    return ansi;
+}
+
+std::string WindowText(HWND window) {
+    wchar_t text[4096] = {};
+    ::SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text));
+    return ToAnsi(text);
+}
+
+std::string ItemText(HWND dialog, int controlId) {
+    return WindowText(::GetDlgItem(dialog, controlId));
+}
+
+bool ItemVisible(HWND dialog, int controlId) {
+    HWND item = ::GetDlgItem(dialog, controlId);
+    return item && (::GetWindowLongA(item, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+bool ItemChecked(HWND dialog, int controlId) {
+    return ::SendMessageA(::GetDlgItem(dialog, controlId), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::vector<std::string> ListBoxItems(HWND dialog, int controlId) {
+    HWND list = ::GetDlgItem(dialog, controlId);
+    const auto count = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
+    std::vector<std::string> items;
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring text(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1,
+                          L'\0');
+        ::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        items.push_back(ToAnsi(text.c_str()));
+    }
+    return items;
+}
+
+std::vector<std::string> ComboBoxItems(HWND dialog, int controlId) {
+    HWND combo = ::GetDlgItem(dialog, controlId);
+    const auto count = ::SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    std::vector<std::string> items;
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring text(
+            static_cast<std::size_t>(::SendMessageW(combo, CB_GETLBTEXTLEN, i, 0)) + 1, L'\0');
+        ::SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+        items.push_back(ToAnsi(text.c_str()));
+    }
+    return items;
+}
+
+int ComboBoxSelection(HWND dialog, int controlId) {
+    return static_cast<int>(::SendMessageA(::GetDlgItem(dialog, controlId), CB_GETCURSEL, 0, 0));
+}
+
+void Click(HWND dialog, int controlId) {
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, controlId)));
+}
+
+void SelectComboItem(HWND dialog, int controlId, int index) {
+    HWND combo = ::GetDlgItem(dialog, controlId);
+    ::SendMessageA(combo, CB_SETCURSEL, index, 0);
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(combo));
+    PumpMessages(100ms);
+}
+
+void SetCheck(HWND dialog, int controlId, bool checked) {
+    HWND box = ::GetDlgItem(dialog, controlId);
+    ::SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(box));
+    PumpMessages(50ms);
+}
+
+void PressKey(HWND window, UINT virtualKey) {
+    HWND focus = window;
+    // Keys go to the focused control; IsDialogMessage turns Esc and Enter into commands.
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus)
+        focus = info.hwndFocus;
+    ::PostMessageA(focus, WM_KEYDOWN, virtualKey, 1);
+    ::PostMessageA(focus, WM_KEYUP, virtualKey, 0xC0000001);
+}
+
+void CloseWithCloseBox(HWND window) { ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+MessageBoxContents ReadMessageBox(HWND box) {
+    MessageBoxContents contents;
+    contents.caption = WindowText(box);
+    contents.text = ItemText(box, kMessageTextId);
+    contents.icon = IdentifyIcon(::GetDlgItem(box, kMessageIconId));
+    return contents;
+}
+
+std::optional<MessageBoxContents> AnswerMessageBox(const Importer& importer, int button) {
+    const auto end = std::chrono::steady_clock::now() + kWindowTimeout;
+    while (std::chrono::steady_clock::now() < end && importer.Running()) {
+        for (const std::string& caption : importer.WindowCaptions()) {
+            HWND box = importer.WaitForWindow(caption, 0ms);
+            if (box && ::GetDlgItem(box, kMessageTextId)) {
+                MessageBoxContents contents = ReadMessageBox(box);
+                Click(box, button);
+                PumpMessages(100ms);
+                return contents;
+            }
+        }
+        PumpMessages(30ms);
+    }
+    return std::nullopt;
+}
+
+void ChooseFile(HWND fileDialog, const std::string& path) {
+    constexpr int kFileNameCombo = 0x47C;
+    HWND edit = nullptr;
+    HWND combo = ::GetDlgItem(fileDialog, kFileNameCombo);
+    ::EnumChildWindows(combo ? combo : fileDialog, &FindEditChild, reinterpret_cast<LPARAM>(&edit));
+    std::wstring widePath(path.size() + 1, L'\0');
+    widePath.resize(static_cast<std::size_t>(::MultiByteToWideChar(
+        CP_ACP, 0, path.c_str(), -1, widePath.data(), static_cast<int>(widePath.size()))));
+    ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(widePath.c_str()));
+    Click(fileDialog, IDOK);
+}
+
+} // namespace e2e

@@ -1,0 +1,220 @@
+// The import session through its windows: command-line shapes, the host, the chooser.
+#include "Harness.h"
+#include "ResourceIds.h"
+#include "text/FixedTexts.h"
+
+#include <gtest/gtest.h>
+
+namespace e2e {
+namespace {
+
+constexpr WPARAM kRecipientsCommand = 1022;
+constexpr WPARAM kSpeedDialCommand = 1028;
+
+using Commands = std::vector<std::pair<WPARAM, LPARAM>>;
+
+// Address books offered or not: the "MAPIX" profile value and the library registry value.
+void OfferAddressBooks(bool offered) {
+    ::WriteProfileStringA("Mail", "MAPIX", offered ? "1" : "0");
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\WAB\\DLLPath", 0, nullptr, 0,
+                          KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    // Any library that loads makes the address book available to the chooser.
+    const char value[] = "%SystemRoot%\\system32\\version.dll";
+    if (offered)
+        ::RegSetValueExA(key, nullptr, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(value),
+                         sizeof value);
+    else
+        ::RegDeleteValueA(key, nullptr);
+    ::RegCloseKey(key);
+}
+
+class SessionTest : public ::testing::Test {
+protected:
+    void SetUp() override { OfferAddressBooks(false); }
+    void TearDown() override { OfferAddressBooks(false); }
+
+    std::string ResultPath() { return MakeTestFolder(Name()) + "\\result.bin"; }
+    static std::string Name() {
+        return ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    }
+
+    HWND WaitForChooser(Importer& importer) {
+        HWND chooser = importer.WaitForWindow(texts::kImportCaption);
+        EXPECT_NE(chooser, nullptr) << "no chooser";
+        if (chooser) {
+            EXPECT_NE(::GetDlgItem(chooser, IDC_IMPORT_TYPE_LIST), nullptr);
+        }
+        return chooser;
+    }
+
+    // Ends a session that shows only the "no accounts imported" warning.
+    void ExpectNoAccountsWarning(Importer& importer) {
+        const auto message = AnswerMessageBox(importer);
+        ASSERT_TRUE(message.has_value());
+        EXPECT_EQ(message->text, texts::kNoAccountsImported);
+        EXPECT_EQ(message->caption, texts::kImportCaption);
+        EXPECT_EQ(message->icon, "warning");
+    }
+
+    void ExpectHandBack(Importer& importer, WPARAM command) {
+        ASSERT_TRUE(importer.WaitForExit());
+        EXPECT_EQ(host.Commands(), (Commands{{command, 0}}));
+        EXPECT_TRUE(host.Enabled());
+    }
+
+    TestHost host;
+};
+
+TEST_F(SessionTest, UnknownTypeHandsBackAtOnceWithoutWindows) {
+    Importer importer(ResultPath() + "||0|IMPORT_TYPE_9");
+    ExpectHandBack(importer, kRecipientsCommand);
+}
+
+TEST_F(SessionTest, TypeOnCommandLineSkipsTheChooser) {
+    const std::string result = ResultPath();
+    Importer importer(result + "||0|IMPORT_TYPE_4");
+    HWND fileDialog = importer.WaitForWindow(texts::kChooseCsvTitle);
+    ASSERT_NE(fileDialog, nullptr);
+    EXPECT_FALSE(host.Enabled());
+    Click(fileDialog, IDCANCEL);
+    ExpectNoAccountsWarning(importer);
+    ExpectHandBack(importer, kRecipientsCommand);
+    EXPECT_FALSE(FileExists(result));
+}
+
+TEST_F(SessionTest, EmptyOptionFieldWithSpeedDialTypePosts1028) {
+    Importer importer(ResultPath() + "|||IMPORT_TYPE_6");
+    HWND fileDialog = importer.WaitForWindow(texts::kChooseSpeedDialTitle);
+    ASSERT_NE(fileDialog, nullptr);
+    Click(fileDialog, IDCANCEL);
+    ExpectNoAccountsWarning(importer);
+    ExpectHandBack(importer, kSpeedDialCommand);
+}
+
+TEST_F(SessionTest, ShapesWithoutTypeShowTheChooser) {
+    for (const std::string& arguments :
+         {std::string("|my.chm"), std::string("|"), std::string(""), std::string("||0|import_type_5"),
+          std::string("||0|IMPORT_TYPE_0"), std::string("   ")}) {
+        SCOPED_TRACE("arguments: " + arguments);
+        TestHost sessionHost;
+        std::string commandLine = arguments;
+        if (!arguments.empty() && arguments[0] != ' ')
+            commandLine.insert(0, ResultPath());
+        Importer importer(commandLine);
+        HWND chooser = WaitForChooser(importer);
+        ASSERT_NE(chooser, nullptr);
+        EXPECT_FALSE(sessionHost.Enabled());
+        Click(chooser, IDCANCEL);
+        ASSERT_TRUE(importer.WaitForExit());
+        EXPECT_EQ(sessionHost.Commands(), (Commands{{kRecipientsCommand, 0}}));
+        EXPECT_TRUE(sessionHost.Enabled());
+    }
+}
+
+TEST_F(SessionTest, ChooserCancelledByEscAndCloseBoxEndsSilently) {
+    for (int way = 0; way < 2; ++way) {
+        TestHost sessionHost;
+        Importer importer(ResultPath());
+        HWND chooser = WaitForChooser(importer);
+        ASSERT_NE(chooser, nullptr);
+        if (way == 0)
+            PressKey(chooser, VK_ESCAPE);
+        else
+            CloseWithCloseBox(chooser);
+        ASSERT_TRUE(importer.WaitForExit()) << "way " << way;
+        EXPECT_EQ(sessionHost.Commands(), (Commands{{kRecipientsCommand, 0}}));
+    }
+}
+
+TEST_F(SessionTest, ChooserWithoutAddressBooksOffersFilesAndTheColumnSearchBox) {
+    Importer importer(ResultPath() + "|h.chm|0");
+    HWND chooser = WaitForChooser(importer);
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(ComboBoxItems(chooser, IDC_IMPORT_TYPE_LIST),
+              (std::vector<std::string>{texts::kCsvEntry, texts::kSpeedDialEntry}));
+    EXPECT_EQ(ComboBoxSelection(chooser, IDC_IMPORT_TYPE_LIST), 0);
+    EXPECT_TRUE(ItemVisible(chooser, IDC_SEARCH_COLUMNS));
+    EXPECT_FALSE(ItemChecked(chooser, IDC_SEARCH_COLUMNS));
+    EXPECT_FALSE(ItemVisible(chooser, IDC_DEFAULT_WAB));
+
+    // Checked under CSV, kept while hidden under the speed-dial entry.
+    SetCheck(chooser, IDC_SEARCH_COLUMNS, true);
+    SelectComboItem(chooser, IDC_IMPORT_TYPE_LIST, 1);
+    EXPECT_FALSE(ItemVisible(chooser, IDC_SEARCH_COLUMNS));
+    SelectComboItem(chooser, IDC_IMPORT_TYPE_LIST, 0);
+    EXPECT_TRUE(ItemVisible(chooser, IDC_SEARCH_COLUMNS));
+    EXPECT_TRUE(ItemChecked(chooser, IDC_SEARCH_COLUMNS));
+    SelectComboItem(chooser, IDC_IMPORT_TYPE_LIST, 1);
+    Click(chooser, IDOK);
+
+    HWND fileDialog = importer.WaitForWindow(texts::kChooseSpeedDialTitle);
+    ASSERT_NE(fileDialog, nullptr);
+    Click(fileDialog, IDCANCEL);
+    ExpectNoAccountsWarning(importer);
+    ExpectHandBack(importer, kSpeedDialCommand);
+}
+
+TEST_F(SessionTest, ChooserWithAddressBooksListsAllFourEntries) {
+    OfferAddressBooks(true);
+    Importer importer(ResultPath() + "|h.chm|1");
+    HWND chooser = WaitForChooser(importer);
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(ComboBoxItems(chooser, IDC_IMPORT_TYPE_LIST),
+              (std::vector<std::string>{texts::kMapiEntry, texts::kWabEntry, texts::kCsvEntry,
+                                        texts::kSpeedDialEntry}));
+    EXPECT_EQ(ComboBoxSelection(chooser, IDC_IMPORT_TYPE_LIST), 0);
+    EXPECT_FALSE(ItemVisible(chooser, IDC_SEARCH_COLUMNS));
+    EXPECT_FALSE(ItemVisible(chooser, IDC_DEFAULT_WAB));
+
+    SelectComboItem(chooser, IDC_IMPORT_TYPE_LIST, 1);
+    EXPECT_TRUE(ItemVisible(chooser, IDC_DEFAULT_WAB));
+    EXPECT_TRUE(ItemChecked(chooser, IDC_DEFAULT_WAB));
+    SetCheck(chooser, IDC_DEFAULT_WAB, false);
+    Click(chooser, IDOK);
+    // Type 2 asks for the address-book file.
+    HWND fileDialog = importer.WaitForWindow(texts::kChooseWabTitle);
+    ASSERT_NE(fileDialog, nullptr);
+    Click(fileDialog, IDCANCEL);
+    ExpectNoAccountsWarning(importer);
+    ExpectHandBack(importer, kRecipientsCommand);
+}
+
+TEST_F(SessionTest, SingleRecipientOptionHidesAddressBooks) {
+    OfferAddressBooks(true);
+    Importer importer(ResultPath() + "|h.chm|2");
+    HWND chooser = WaitForChooser(importer);
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(ComboBoxItems(chooser, IDC_IMPORT_TYPE_LIST),
+              (std::vector<std::string>{texts::kCsvEntry, texts::kSpeedDialEntry}));
+    EXPECT_TRUE(ItemVisible(chooser, IDC_SEARCH_COLUMNS));
+    Click(chooser, IDCANCEL);
+    ExpectHandBack(importer, kRecipientsCommand);
+}
+
+TEST_F(SessionTest, NoForegroundWindowMeansNoHost) {
+    host.Destroy();
+    Importer importer(ResultPath() + "||0|IMPORT_TYPE_4");
+    HWND fileDialog = importer.WaitForWindow(texts::kChooseCsvTitle);
+    ASSERT_NE(fileDialog, nullptr);
+    Click(fileDialog, IDCANCEL);
+    ExpectNoAccountsWarning(importer);
+    ASSERT_TRUE(importer.WaitForExit());
+    EXPECT_TRUE(host.Commands().empty());
+}
+
+TEST_F(SessionTest, HostStaysDisabledAfterAMessageBoxCloses) {
+    Importer importer(ResultPath() + "||0|IMPORT_TYPE_5");
+    HWND fileDialog = importer.WaitForWindow(texts::kChooseCsvTitle);
+    ASSERT_NE(fileDialog, nullptr);
+    Click(fileDialog, IDCANCEL);
+    HWND box = importer.WaitForWindow(texts::kImportCaption);
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(host.Enabled());
+    Click(box, IDOK);
+    ExpectHandBack(importer, kRecipientsCommand);
+}
+
+} // namespace
+} // namespace e2e
