@@ -1,5 +1,5 @@
 // The import session through its windows: command-line shapes, the host, the chooser.
-#include "Harness.h"
+#include "TestHost.h"
 #include "ResourceIds.h"
 #include "text/FixedTexts.h"
 
@@ -68,13 +68,13 @@ protected:
 };
 
 TEST_F(SessionTest, UnknownTypeHandsBackAtOnceWithoutWindows) {
-    Importer importer(ResultPath() + "||0|IMPORT_TYPE_9");
+    TestImporter importer(ResultPath() + "||0|IMPORT_TYPE_9");
     ExpectHandBack(importer, kRecipientsCommand);
 }
 
 TEST_F(SessionTest, TypeOnCommandLineSkipsTheChooser) {
     const std::string result = ResultPath();
-    Importer importer(result + "||0|IMPORT_TYPE_4");
+    TestImporter importer(result + "||0|IMPORT_TYPE_4");
     HWND fileDialog = importer.WaitForWindow(texts::kChooseCsvTitle);
     ASSERT_NE(fileDialog, nullptr);
     EXPECT_FALSE(host.Enabled());
@@ -85,7 +85,7 @@ TEST_F(SessionTest, TypeOnCommandLineSkipsTheChooser) {
 }
 
 TEST_F(SessionTest, EmptyOptionFieldWithSpeedDialTypePosts1028) {
-    Importer importer(ResultPath() + "|||IMPORT_TYPE_6");
+    TestImporter importer(ResultPath() + "|||IMPORT_TYPE_6");
     HWND fileDialog = importer.WaitForWindow(texts::kChooseSpeedDialTitle);
     ASSERT_NE(fileDialog, nullptr);
     Click(fileDialog, IDCANCEL);
@@ -102,7 +102,7 @@ TEST_F(SessionTest, ShapesWithoutTypeShowTheChooser) {
         std::string commandLine = arguments;
         if (!arguments.empty() && arguments[0] != ' ')
             commandLine.insert(0, ResultPath());
-        Importer importer(commandLine);
+        TestImporter importer(commandLine);
         HWND chooser = WaitForChooser(importer);
         ASSERT_NE(chooser, nullptr);
         EXPECT_FALSE(sessionHost.Enabled());
@@ -116,7 +116,7 @@ TEST_F(SessionTest, ShapesWithoutTypeShowTheChooser) {
 TEST_F(SessionTest, ChooserCancelledByEscAndCloseBoxEndsSilently) {
     for (int way = 0; way < 2; ++way) {
         TestHost sessionHost;
-        Importer importer(ResultPath());
+        TestImporter importer(ResultPath());
         HWND chooser = WaitForChooser(importer);
         ASSERT_NE(chooser, nullptr);
         if (way == 0)
@@ -129,7 +129,7 @@ TEST_F(SessionTest, ChooserCancelledByEscAndCloseBoxEndsSilently) {
 }
 
 TEST_F(SessionTest, ChooserWithoutAddressBooksOffersFilesAndTheColumnSearchBox) {
-    Importer importer(ResultPath() + "|h.chm|0");
+    TestImporter importer(ResultPath() + "|h.chm|0");
     HWND chooser = WaitForChooser(importer);
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(ComboBoxItems(chooser, IDC_IMPORT_TYPE_LIST),
@@ -158,7 +158,7 @@ TEST_F(SessionTest, ChooserWithoutAddressBooksOffersFilesAndTheColumnSearchBox) 
 
 TEST_F(SessionTest, ChooserWithAddressBooksListsAllFourEntries) {
     OfferAddressBooks(true);
-    Importer importer(ResultPath() + "|h.chm|1");
+    TestImporter importer(ResultPath() + "|h.chm|1");
     HWND chooser = WaitForChooser(importer);
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(ComboBoxItems(chooser, IDC_IMPORT_TYPE_LIST),
@@ -183,7 +183,7 @@ TEST_F(SessionTest, ChooserWithAddressBooksListsAllFourEntries) {
 
 TEST_F(SessionTest, SingleRecipientOptionHidesAddressBooks) {
     OfferAddressBooks(true);
-    Importer importer(ResultPath() + "|h.chm|2");
+    TestImporter importer(ResultPath() + "|h.chm|2");
     HWND chooser = WaitForChooser(importer);
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(ComboBoxItems(chooser, IDC_IMPORT_TYPE_LIST),
@@ -195,7 +195,7 @@ TEST_F(SessionTest, SingleRecipientOptionHidesAddressBooks) {
 
 TEST_F(SessionTest, NoForegroundWindowMeansNoHost) {
     host.Destroy();
-    Importer importer(ResultPath() + "||0|IMPORT_TYPE_4");
+    TestImporter importer(ResultPath() + "||0|IMPORT_TYPE_4");
     HWND fileDialog = importer.WaitForWindow(texts::kChooseCsvTitle);
     ASSERT_NE(fileDialog, nullptr);
     Click(fileDialog, IDCANCEL);
@@ -205,7 +205,7 @@ TEST_F(SessionTest, NoForegroundWindowMeansNoHost) {
 }
 
 TEST_F(SessionTest, HostStaysDisabledAfterAMessageBoxCloses) {
-    Importer importer(ResultPath() + "||0|IMPORT_TYPE_5");
+    TestImporter importer(ResultPath() + "||0|IMPORT_TYPE_5");
     HWND fileDialog = importer.WaitForWindow(texts::kChooseCsvTitle);
     ASSERT_NE(fileDialog, nullptr);
     Click(fileDialog, IDCANCEL);

@@ -1,5 +1,5 @@
-// Drives the real importer under Wine: a test host window that starts it, finds its windows,
-// reads and operates their controls, and records the command the host receives.
+// Drives the real importer from another process: starts it, finds its windows, reads and
+// operates their controls. Used by the e2e tests and the scripted demo.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace e2e {
+namespace windriver {
 
 using namespace std::chrono_literals;
 inline constexpr auto kWindowTimeout = 15s;
@@ -17,31 +17,10 @@ inline constexpr auto kWindowTimeout = 15s;
 // Processes the test thread's messages (the host window lives on it) for a while.
 void PumpMessages(std::chrono::milliseconds duration);
 
-// The host fax application's stand-in: a top-level window, optionally with the child 1008.
-class TestHost {
-public:
-    explicit TestHost(bool withLimitChild = false);
-    ~TestHost();
-    TestHost(const TestHost&) = delete;
-    TestHost& operator=(const TestHost&) = delete;
-
-    HWND Window() const { return window_; }
-    bool Enabled() const { return ::IsWindowEnabled(window_) != FALSE; }
-    // Commands received through WM_COMMAND: (wParam, lParam).
-    const std::vector<std::pair<WPARAM, LPARAM>>& Commands() const { return commands_; }
-    // Destroys the window, so the importer starts with no foreground window.
-    void Destroy();
-
-private:
-    static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
-    HWND window_ = nullptr;
-    std::vector<std::pair<WPARAM, LPARAM>> commands_;
-};
-
 // The importer process started with a command line.
 class Importer {
 public:
-    explicit Importer(const std::string& arguments);
+    Importer(const std::string& importerPath, const std::string& arguments);
     ~Importer();
     Importer(const Importer&) = delete;
     Importer& operator=(const Importer&) = delete;
@@ -62,13 +41,8 @@ private:
     DWORD processId_ = 0;
 };
 
-// The path of the importer executable under test.
-std::string ImporterPath();
-// A fresh empty folder for one test's files (Windows path, ending without a backslash).
-std::string MakeTestFolder(const std::string& name);
-std::string ReadFileBytes(const std::string& path);
-bool FileExists(const std::string& path);
-void WriteFileBytes(const std::string& path, const std::string& bytes);
+// A path with forward slashes as Windows writes it.
+std::string ToWindowsPath(std::string path);
 
 // Control access across processes.
 std::string ToAnsi(const std::wstring& text);
@@ -99,4 +73,4 @@ std::optional<MessageBoxContents> AnswerMessageBox(const Importer& importer, int
 // Types a path into the file-open dialog and confirms it.
 void ChooseFile(HWND fileDialog, const std::string& path);
 
-} // namespace e2e
+} // namespace windriver
