@@ -1,0 +1,66 @@
+// The demo host. Without arguments it is an interactive phone-book window; with
+// --script <examples folder> --shots <folder> it runs the bundled imports by itself.
+#include "DemoWindow.h"
+#include "ScriptedDemo.h"
+#include "windriver/WindowDriver.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string ProgramFolder() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+std::string ImporterPath() {
+    const std::string beside = ProgramFolder() + "FaxImport.exe";
+    if (::GetFileAttributesA(beside.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return beside;
+    return windriver::ToWindowsPath(IMPORTER_EXE);
+}
+
+std::string ResultPath() {
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    return std::string(temp) + "demo-phonebook.bin";
+}
+
+int RunInteractive(DemoWindow&) {
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+int RunScripted(DemoWindow& window, const std::string& examples, const std::string& shots) {
+    ScriptedDemo demo(window, ImporterPath(), shots);
+    const ScriptedImport imports[] = {
+        {"CSV phone book, columns found by their header words", {false, false, 0},
+         examples + "\\phonebook-with-header.csv"},
+    };
+    bool all = true;
+    for (const ScriptedImport& import : imports)
+        all = demo.Run(import) && all;
+    return all ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string examples;
+    std::string shots = ".";
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--script") == 0)
+            examples = windriver::ToWindowsPath(argv[++i]);
+        else if (std::strcmp(argv[i], "--shots") == 0)
+            shots = windriver::ToWindowsPath(argv[++i]);
+    }
+    DemoWindow window(ImporterPath(), ResultPath());
+    return examples.empty() ? RunInteractive(window) : RunScripted(window, examples, shots);
+}

@@ -1,0 +1,192 @@
+#include "ScriptedDemo.h"
+
+#include "ResourceIds.h"
+#include "text/FixedTexts.h"
+#include "windriver/WindowDriver.h"
+
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <vector>
+
+using namespace windriver;
+
+namespace {
+
+constexpr int kMessageTextId = 0xFFFF;
+constexpr int kCsvPickerSource = 1004;
+constexpr int kCsvPickerAdd = 1001;
+
+std::string ToUtf8(const std::string& ansi) {
+    std::wstring wide(ansi.size() + 1, L'\0');
+    wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(
+        CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
+        static_cast<int>(wide.size()))));
+    std::string utf8(wide.size() * 3 + 1, '\0');
+    utf8.resize(static_cast<std::size_t>(
+        ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(),
+                              static_cast<int>(utf8.size()), nullptr, nullptr)));
+    return utf8;
+}
+
+bool Has(HWND window, int controlId) { return ::GetDlgItem(window, controlId) != nullptr; }
+
+bool IsFileDialogTitle(const std::string& caption) {
+    return caption == texts::kChooseCsvTitle || caption == texts::kChooseSpeedDialTitle ||
+           caption == texts::kChooseWabTitle;
+}
+
+int FindComboEntry(HWND dialog, int controlId, const char* text) {
+    const auto items = ComboBoxItems(dialog, controlId);
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i] == text)
+            return static_cast<int>(i);
+    return 0;
+}
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM parameter) {
+    auto* context = reinterpret_cast<std::pair<DWORD, std::vector<HWND>*>*>(parameter);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == context->first && ::IsWindowVisible(window))
+        context->second->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> VisibleWindowsOf(DWORD processId) {
+    std::vector<HWND> windows;
+    std::pair<DWORD, std::vector<HWND>*> context{processId, &windows};
+    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&context));
+    return windows;
+}
+
+} // namespace
+
+bool SaveScreenshot(const std::string& path) {
+    const int width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    ::GdiFlush();
+    const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) & ~3u);
+    const DWORD imageSize = stride * static_cast<DWORD>(height);
+    BITMAPFILEHEADER header{};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+    header.bfSize = header.bfOffBits + imageSize;
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(&header), sizeof header);
+    file.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    file.write(static_cast<const char*>(bits), imageSize);
+    ::SelectObject(memory, previous);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return file.good();
+}
+
+ScriptedDemo::ScriptedDemo(DemoWindow& host, std::string importerPath, std::string shotFolder)
+    : host_(host), importerPath_(std::move(importerPath)), shotFolder_(std::move(shotFolder)) {}
+
+void ScriptedDemo::Shot(const std::string& name) {
+    PumpMessages(std::chrono::milliseconds(300));
+    char number[8];
+    std::snprintf(number, sizeof number, "%02d-", ++shotNumber_);
+    SaveScreenshot(shotFolder_ + "\\" + number + name + ".bmp");
+}
+
+bool ScriptedDemo::Run(const ScriptedImport& import) {
+    std::printf("== %s\n", import.title);
+    std::fflush(stdout);
+    host_.Apply(import.settings);
+    ::SetForegroundWindow(host_.Handle());
+    PumpMessages(std::chrono::milliseconds(200));
+    Shot("host-before");
+    HANDLE process = host_.StartImport();
+    if (!process)
+        return false;
+    DWORD processId = ::GetProcessId(process);
+    std::set<HWND> handled;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (::WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
+        if (std::chrono::steady_clock::now() > end) {
+            ::TerminateProcess(process, 1);
+            break;
+        }
+        for (HWND window : VisibleWindowsOf(processId)) {
+            if (handled.count(window) || !::IsWindowEnabled(window))
+                continue;
+            PumpMessages(std::chrono::milliseconds(300));
+            if (HandleWindow(window, import))
+                handled.insert(window);
+        }
+        PumpMessages(std::chrono::milliseconds(50));
+    }
+    ::CloseHandle(process);
+    PumpMessages(std::chrono::milliseconds(300));
+    Shot("host-after");
+    PrintBook(import.title);
+    return true;
+}
+
+bool ScriptedDemo::HandleWindow(HWND window, const ScriptedImport& import) {
+    const std::string caption = WindowText(window);
+    if (Has(window, kMessageTextId)) {
+        std::printf("   message: %s\n", ToUtf8(ItemText(window, kMessageTextId)).c_str());
+        Shot("message");
+        Click(window, Has(window, IDYES) ? IDYES : IDOK);
+        return true;
+    }
+    if (Has(window, IDC_IMPORT_TYPE_LIST)) {
+        Shot("import-type-chooser");
+        const bool csv = import.settings.importType == 0;
+        SelectComboItem(window, IDC_IMPORT_TYPE_LIST,
+                        FindComboEntry(window, IDC_IMPORT_TYPE_LIST, texts::kCsvEntry));
+        if (csv)
+            SetCheck(window, IDC_SEARCH_COLUMNS, true);
+        Shot("import-type-chosen");
+        Click(window, IDOK);
+        return true;
+    }
+    if (IsFileDialogTitle(caption)) {
+        Shot("file-dialog");
+        ChooseFile(window, import.sourceFile);
+        return true;
+    }
+    if (Has(window, kCsvPickerSource) && Has(window, kCsvPickerAdd)) {
+        Shot("recipient-picker");
+        ::SendDlgItemMessageA(window, kCsvPickerSource, LB_SETSEL, TRUE, -1);
+        Click(window, kCsvPickerAdd);
+        Shot("recipients-picked");
+        Click(window, IDOK);
+        return true;
+    }
+    if (Has(window, IDC_SELECTED_COUNT)) {
+        Shot("confirmation");
+        Click(window, IDOK);
+        return true;
+    }
+    return false;
+}
+
+void ScriptedDemo::PrintBook(const char* title) const {
+    const PhoneBook& book = host_.Book();
+    std::printf("   host received command %d; %s: %zu records\n", host_.LastCommand(), title,
+                book.lines.size());
+    if (!book.problem.empty())
+        std::printf("   %s\n", book.problem.c_str());
+    for (const std::string& line : book.lines)
+        std::printf("   %s\n", ToUtf8(line).c_str());
+    std::fflush(stdout);
+}
