@@ -104,9 +104,9 @@ void SubstituteCallback(const void* context, UConverterFromUnicodeArgs* args, co
 // Whether `unit` converts to `converter` without a substitution.
 bool IsEncodable(UConverter* converter, char16_t unit) {
     ucnv_reset(converter);
-    ucnv_setFromUCallBack(converter, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, nullptr);
-    char bytes[8];
     UErrorCode status = U_ZERO_ERROR;
+    ucnv_setFromUCallBack(converter, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+    char bytes[8];
     ucnv_fromUChars(converter, bytes, sizeof bytes, &unit, 1, &status);
     ucnv_reset(converter);
     return U_SUCCESS(status);
@@ -206,13 +206,13 @@ int MultiByteToWide(std::uint32_t codePage, std::uint32_t flags, const char* sou
     Converter converter = OpenConverter(codePage);
     if (!converter)
         return Fail(kErrorInvalidParameter);
+    UErrorCode status = U_ZERO_ERROR;
     if (flags & kMbErrInvalidChars)
         ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
-                            nullptr);
+                            &status);
 
     const int length =
         sourceLength == -1 ? static_cast<int>(std::strlen(source)) + 1 : sourceLength;
-    UErrorCode status = U_ZERO_ERROR;
     const int needed = ucnv_toUChars(converter.get(), nullptr, 0, source, length, &status);
     if (status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(status))
         return Fail(kErrorNoUnicodeTranslation);

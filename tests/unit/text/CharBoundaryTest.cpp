@@ -1,5 +1,5 @@
 // Two-byte characters: the lead-byte test and the operations that step over them.
-#include "AnsiCodePageScope.h"
+#include "PlatformScopes.h"
 #include "text/FieldHelpers.h"
 
 #include <gtest/gtest.h>
