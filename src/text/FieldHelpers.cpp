@@ -1,0 +1,144 @@
+#include "text/FieldHelpers.h"
+
+#include "platform/CodePages.h"
+#include "text/Cp1258Tables.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr char kQuote = '"';
+constexpr char kComma = ',';
+constexpr int kUnclosedQuote = -6;
+
+// Cuts the quoted field that opens at `quote`: doubled quotes become one, the field ends at the
+// first single closing quote. Returns that closing quote (now a terminator), or null when the
+// field is never closed.
+char* CutQuotedField(char* quote) {
+    char* closing = std::strchr(quote + 1, kQuote);
+    if (!closing)
+        return nullptr;
+    *closing = '\0';
+    char* end = closing; // where the field's terminator is
+    while (closing[1] == kQuote) {
+        char* second = closing + 1;
+        char* next = std::strchr(second + 1, kQuote);
+        if (!next)
+            break;
+        *next = '\0';
+        // Keep the second quote and what follows it; the pieces overlap, so move, not copy.
+        const std::size_t length = static_cast<std::size_t>(next - second);
+        std::memmove(end, second, length);
+        end += length;
+        *end = '\0';
+        closing = next;
+    }
+    return closing;
+}
+
+bool IsAcceptedFaxByte(unsigned char byte) {
+    return byte >= 0x21 && byte <= 0x7A && byte != ',' && byte != '[' && byte != ']';
+}
+
+} // namespace
+
+int SplitCsvFields(FieldArray& fields) {
+    char* field = fields[0];
+    if (!field || *field == '\0')
+        return 0;
+    for (int index = 0;;) {
+        char* searchFrom = field;
+        if (*field == kQuote) {
+            fields[static_cast<std::size_t>(index)] = field + 1;
+            char* closing = CutQuotedField(field);
+            if (!closing)
+                return kUnclosedQuote;
+            searchFrom = closing + 1;
+        } else {
+            fields[static_cast<std::size_t>(index)] = field;
+        }
+        char* comma = std::strchr(searchFrom, kComma);
+        if (!comma)
+            return index + 1;
+        *comma = '\0';
+        field = comma + 1;
+        ++index;
+        if (index == kMaxCsvFields) {
+            fields[kMaxCsvFields] = field;
+            return kMaxCsvFields;
+        }
+    }
+}
+
+int CleanFaxNumber(char* text) {
+    if (!text)
+        return 0;
+    char* kept = text;
+    for (const char* read = text; *read != '\0'; ++read) {
+        auto byte = static_cast<unsigned char>(*read);
+        if (byte >= 'a' && byte <= 'z')
+            byte = static_cast<unsigned char>(byte - 'a' + 'A');
+        if (IsAcceptedFaxByte(byte))
+            *kept++ = static_cast<char>(byte);
+    }
+    *kept = '\0';
+    return static_cast<int>(kept - text);
+}
+
+void TrimSpaces(char* text) {
+    if (!text)
+        return;
+    std::size_t start = 0;
+    while (text[start] == ' ')
+        ++start;
+    std::size_t length = std::strlen(text + start);
+    if (start > 0)
+        std::memmove(text, text + start, length + 1);
+    while (length > 0 && text[length - 1] == ' ')
+        --length;
+    text[length] = '\0';
+}
+
+void ReplaceBrackets(char* text) {
+    if (!text)
+        return;
+    char* position = text;
+    while (*position != '\0') {
+        if (IsDoubleByteStart(position)) {
+            if (position[1] == '\0')
+                return; // a lead byte without its second byte
+            position += 2;
+            continue;
+        }
+        if (*position == '[')
+            *position = '(';
+        else if (*position == ']')
+            *position = ')';
+        ++position;
+    }
+}
+
+int ClipToCharBoundary(const char* text, int limit) {
+    // The result is where the caller writes a terminator: never below 0, never past the text.
+    if (!text || limit <= 0)
+        return 0;
+    int position = 0;
+    while (position < limit && text[position] != '\0') {
+        if (IsDoubleByteStart(text + position) && text[position + 1] != '\0')
+            position += 2;
+        else
+            position += 1;
+    }
+    if (position <= limit)
+        return position;
+    return position - 2; // the last two-byte character straddles the limit
+}
+
+bool IsDoubleByteStart(const char* position) {
+    if (!position)
+        return false;
+    const std::uint32_t codePage = platform::AnsiCodePage();
+    if (codePage == platform::kCodePageVietnamese)
+        return IsComposedPair(position, nullptr) == 1;
+    return platform::IsLeadByte(codePage, static_cast<unsigned char>(*position));
+}
