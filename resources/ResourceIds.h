@@ -5,6 +5,11 @@
 #define IDC_STATIC (-1)
 #endif
 
+// Version and icon
+#define IMPORTER_VERSION_NUMBERS 1, 0, 0, 0
+#define IMPORTER_VERSION_TEXT "1.0.0"
+#define IDI_IMPORTER 1
+
 // Dialog templates
 #define IDD_IMPORT_CONFIRM 101
 #define IDD_CSV_PICKER 102

@@ -10,7 +10,7 @@ namespace platform {
 namespace {
 
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     ~FileDescriptor() {
         if (fd_ >= 0)
@@ -26,7 +26,7 @@ public:
         return fd;
     }
 
-private:
+  private:
     int fd_;
 };
 

@@ -21,9 +21,9 @@ ReadStatus ReadWholeFile(const std::string& path, FileBytes& out) {
     if (!data)
         return ReadStatus::OutOfMemory;
     DWORD got = 0;
-    if (byteCount > 0 && (!::ReadFile(file.get(), data.get(), static_cast<DWORD>(byteCount), &got,
-                                      nullptr) ||
-                          got != byteCount))
+    if (byteCount > 0 &&
+        (!::ReadFile(file.get(), data.get(), static_cast<DWORD>(byteCount), &got, nullptr) ||
+         got != byteCount))
         return ReadStatus::CannotRead;
     out.data = std::move(data);
     out.size = byteCount;

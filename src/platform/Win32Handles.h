@@ -6,7 +6,7 @@
 namespace platform {
 
 class FileHandle {
-public:
+  public:
     explicit FileHandle(HANDLE handle = INVALID_HANDLE_VALUE) : handle_(handle) {}
     ~FileHandle() { reset(); }
     FileHandle(const FileHandle&) = delete;
@@ -19,12 +19,12 @@ public:
         handle_ = INVALID_HANDLE_VALUE;
     }
 
-private:
+  private:
     HANDLE handle_;
 };
 
 class LibraryHandle {
-public:
+  public:
     explicit LibraryHandle(HMODULE module = nullptr) : module_(module) {}
     ~LibraryHandle() { reset(); }
     LibraryHandle(const LibraryHandle&) = delete;
@@ -42,7 +42,7 @@ public:
         return module;
     }
 
-private:
+  private:
     HMODULE module_;
 };
 
@@ -54,7 +54,7 @@ template <class Function> Function ProcAddress(HMODULE module, const char* name)
 }
 
 class RegistryKey {
-public:
+  public:
     RegistryKey() = default;
     ~RegistryKey() {
         if (key_)
@@ -65,7 +65,7 @@ public:
     HKEY* receiver() { return &key_; }
     HKEY get() const { return key_; }
 
-private:
+  private:
     HKEY key_ = nullptr;
 };
 

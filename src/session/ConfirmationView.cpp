@@ -8,7 +8,9 @@
 
 namespace {
 
-std::string Unsigned(int32_t value) { return std::to_string(static_cast<uint32_t>(value)); }
+std::string Unsigned(int32_t value) {
+    return std::to_string(static_cast<uint32_t>(value));
+}
 
 } // namespace
 

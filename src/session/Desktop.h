@@ -14,7 +14,7 @@ enum class MessageIcon { Error, Warning, Question };
 using HostWindow = void*;
 
 class Desktop {
-public:
+  public:
     virtual ~Desktop() = default;
 
     // The window in the foreground at start, or none (the desktop itself counts as none).
@@ -42,7 +42,7 @@ public:
 
 // The import sources, reached only through their entry operations.
 class ImportSources {
-public:
+  public:
     virtual ~ImportSources() = default;
 
     virtual bool StartMapi() = 0;

@@ -7,12 +7,12 @@
 
 // Collects the bytes of the file; it is written whole once complete.
 class ExchangeFileBuffer {
-public:
+  public:
     void AppendInt32(int32_t value);
     void Append(const void* data, std::size_t size);
     const std::string& Bytes() const { return bytes_; }
 
-private:
+  private:
     std::string bytes_;
 };
 

@@ -8,8 +8,9 @@
 namespace {
 
 class ImportSession {
-public:
-    ImportSession(Desktop& desktop, ImportSources& sources) : desktop_(desktop), sources_(sources) {}
+  public:
+    ImportSession(Desktop& desktop, ImportSources& sources)
+        : desktop_(desktop), sources_(sources) {}
 
     void Run(std::string_view arguments, std::string_view programPath) {
         DetectHost();
@@ -23,7 +24,7 @@ public:
         HandBack();
     }
 
-private:
+  private:
     void DetectHost() {
         host_ = desktop_.ForegroundWindow();
         if (!host_)
@@ -56,7 +57,8 @@ private:
 
     void ImportFromWab() {
         std::string sourcePath;
-        if (importType_ == kImportWabChosenFile && !desktop_.ChooseSourceFile(importType_, sourcePath))
+        if (importType_ == kImportWabChosenFile &&
+            !desktop_.ChooseSourceFile(importType_, sourcePath))
             return;
         if (sources_.OpenWab(sourcePath)) {
             sources_.PickAndImportAddresses(lists_, statistics_);

@@ -19,7 +19,9 @@ bool ImportTypeChoice::ShowsColumnSearchBox() const {
     return chosenType_ == kImportCsvChosenColumns;
 }
 
-bool ImportTypeChoice::ShowsDefaultWabBox() const { return chosenType_ == kImportWabChosenFile; }
+bool ImportTypeChoice::ShowsDefaultWabBox() const {
+    return chosenType_ == kImportWabChosenFile;
+}
 
 int ImportTypeChoice::Result(bool searchColumns, bool defaultWabFile) const {
     if (chosenType_ == kImportCsvChosenColumns && searchColumns)

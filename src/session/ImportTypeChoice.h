@@ -11,14 +11,14 @@ struct ImportTypeEntry {
 
 struct ImportTypeAvailability {
     int optionFlags = 0;
-    bool mapiProfile = false;  // the "MAPIX" value of the "Mail" profile section is 1
-    bool wabLibrary = false;   // the address-book library can be loaded
+    bool mapiProfile = false; // the "MAPIX" value of the "Mail" profile section is 1
+    bool wabLibrary = false;  // the address-book library can be loaded
 };
 
 std::vector<ImportTypeEntry> ImportTypeEntries(const ImportTypeAvailability& availability);
 
 class ImportTypeChoice {
-public:
+  public:
     // The state of a freshly initialised dialog: nothing chosen, "search columns" clear,
     // "default WAB file" set.
     void Select(int importType) { chosenType_ = importType; }
@@ -30,6 +30,6 @@ public:
     // The import type that OK gives with the two check marks as they are.
     int Result(bool searchColumns, bool defaultWabFile) const;
 
-private:
+  private:
     int chosenType_ = 0;
 };

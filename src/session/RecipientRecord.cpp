@@ -6,7 +6,8 @@
 namespace {
 
 void CopyBounded(std::string_view text, char (&target)[kSplitBufferSize]) {
-    const std::size_t length = text.size() < kSplitBufferSize - 1 ? text.size() : kSplitBufferSize - 1;
+    const std::size_t length =
+        text.size() < kSplitBufferSize - 1 ? text.size() : kSplitBufferSize - 1;
     std::memcpy(target, text.data(), length);
     target[length] = '\0';
 }
@@ -17,7 +18,8 @@ void SplitRecipientEntry(const char* entry, char (&name)[kSplitBufferSize],
                          char (&faxNumber)[kSplitBufferSize]) {
     const std::string_view text(entry);
     const auto close = text.rfind(']');
-    const auto open = close == std::string_view::npos ? std::string_view::npos : text.rfind('[', close);
+    const auto open =
+        close == std::string_view::npos ? std::string_view::npos : text.rfind('[', close);
     if (open == std::string_view::npos) {
         CopyBounded(text, name);
         CopyBounded({}, faxNumber);

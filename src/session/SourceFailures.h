@@ -13,7 +13,9 @@ enum SourceFailure : int {
     kFileCannotOpen = -1,
 };
 
-inline bool IsSourceFailure(int result) { return result >= -7 && result <= -1; }
+inline bool IsSourceFailure(int result) {
+    return result >= -7 && result <= -1;
+}
 
 // The text for a failure code, formatted with the source file's path.
 std::string SourceFailureMessage(int failure, const std::string& path);

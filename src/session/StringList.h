@@ -8,7 +8,7 @@
 #include <vector>
 
 class StringList {
-public:
+  public:
     void Append(std::string text);
     void RemoveTail();
     void Clear();
@@ -23,7 +23,7 @@ public:
     std::vector<std::string>::const_iterator begin() const { return entries_.begin(); }
     std::vector<std::string>::const_iterator end() const { return entries_.end(); }
 
-private:
+  private:
     std::vector<std::string> entries_;
     // How often each text occurs; keeps Contains constant-time for large imports.
     std::unordered_map<std::string, std::size_t> occurrences_;

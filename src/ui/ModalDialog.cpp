@@ -29,7 +29,9 @@ INT_PTR ModalDialog::Run(HWND owner) {
                              &ModalDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
-bool ModalDialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
+bool ModalDialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) {
+    return false;
+}
 
 void ModalDialog::ShowItem(int controlId, bool shown) {
     HWND item = Item(controlId);

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 class ModalDialog {
-public:
+  public:
     explicit ModalDialog(int templateId) : templateId_(templateId) {}
     virtual ~ModalDialog() = default;
     ModalDialog(const ModalDialog&) = delete;
@@ -15,7 +15,7 @@ public:
     // Runs the dialog; returns the value it ended with, or -1 when it could not be shown.
     INT_PTR Run(HWND owner);
 
-protected:
+  protected:
     using Handler = void (ModalDialog::*)();
     struct Command {
         int controlId;
@@ -41,7 +41,9 @@ protected:
     void End(INT_PTR result) { ::EndDialog(window_, result); }
     HWND Window() const { return window_; }
     HWND Item(int controlId) const { return ::GetDlgItem(window_, controlId); }
-    void SetItemText(int controlId, const char* text) { ::SetDlgItemTextA(window_, controlId, text); }
+    void SetItemText(int controlId, const char* text) {
+        ::SetDlgItemTextA(window_, controlId, text);
+    }
     bool IsChecked(int controlId) const {
         return ::IsDlgButtonChecked(window_, controlId) == BST_CHECKED;
     }
@@ -50,7 +52,7 @@ protected:
     }
     void ShowItem(int controlId, bool shown);
 
-private:
+  private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool Dispatch(int controlId, int notification);

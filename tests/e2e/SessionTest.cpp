@@ -1,6 +1,6 @@
 // The import session through its windows: command-line shapes, the host, the chooser.
-#include "TestHost.h"
 #include "ResourceIds.h"
+#include "TestHost.h"
 #include "text/FixedTexts.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +31,7 @@ void OfferAddressBooks(bool offered) {
 }
 
 class SessionTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { OfferAddressBooks(false); }
     void TearDown() override { OfferAddressBooks(false); }
 
@@ -95,8 +95,8 @@ TEST_F(SessionTest, EmptyOptionFieldWithSpeedDialTypePosts1028) {
 
 TEST_F(SessionTest, ShapesWithoutTypeShowTheChooser) {
     for (const std::string& arguments :
-         {std::string("|my.chm"), std::string("|"), std::string(""), std::string("||0|import_type_5"),
-          std::string("||0|IMPORT_TYPE_0"), std::string("   ")}) {
+         {std::string("|my.chm"), std::string("|"), std::string(""),
+          std::string("||0|import_type_5"), std::string("||0|IMPORT_TYPE_0"), std::string("   ")}) {
         SCOPED_TRACE("arguments: " + arguments);
         TestHost sessionHost;
         std::string commandLine = arguments;

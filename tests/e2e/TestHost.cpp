@@ -32,7 +32,9 @@ TestHost::TestHost(bool withLimitChild) {
     PumpMessages(50ms);
 }
 
-TestHost::~TestHost() { Destroy(); }
+TestHost::~TestHost() {
+    Destroy();
+}
 
 void TestHost::Destroy() {
     if (window_) {
@@ -55,7 +57,9 @@ LRESULT CALLBACK TestHost::WindowProc(HWND window, UINT message, WPARAM wParam, 
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
 
-std::string TestImporter::ImporterPath() { return ToWindowsPath(IMPORTER_EXE); }
+std::string TestImporter::ImporterPath() {
+    return ToWindowsPath(IMPORTER_EXE);
+}
 
 std::string MakeTestFolder(const std::string& name) {
     char temp[MAX_PATH] = {};

@@ -13,7 +13,7 @@ using namespace windriver;
 
 // The host fax application's stand-in: a top-level window, optionally with the child 1008.
 class TestHost {
-public:
+  public:
     explicit TestHost(bool withLimitChild = false);
     ~TestHost();
     TestHost(const TestHost&) = delete;
@@ -26,7 +26,7 @@ public:
     // Destroys the window, so the importer starts with no foreground window.
     void Destroy();
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
     HWND window_ = nullptr;
     std::vector<std::pair<WPARAM, LPARAM>> commands_;
@@ -34,7 +34,7 @@ private:
 
 // The importer under test, started with a command line.
 class TestImporter : public Importer {
-public:
+  public:
     explicit TestImporter(const std::string& arguments) : Importer(ImporterPath(), arguments) {}
     static std::string ImporterPath();
 };

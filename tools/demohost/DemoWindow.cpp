@@ -18,8 +18,8 @@ enum ControlId : int {
 };
 
 const wchar_t* const kImportTypeNames[] = {
-    L"由匯入程式詢問",    L"1  MS傳訊系統通訊錄",   L"2  Windows通訊錄檔案",
-    L"3  預設WAB檔案",    L"4  CSV（手動選擇欄位）", L"5  CSV（自動搜尋欄位）",
+    L"由匯入程式詢問",     L"1  MS傳訊系統通訊錄",    L"2  Windows通訊錄檔案",
+    L"3  預設WAB檔案",     L"4  CSV（手動選擇欄位）", L"5  CSV（自動搜尋欄位）",
     L"6  短縮撥號EWS-CSV",
 };
 
@@ -74,8 +74,8 @@ void DemoWindow::CreateControls() {
                 kPhoneBookList),
         Control(window_, L"BUTTON", L"限制為200個受信方（子視窗1008）", BS_AUTOCHECKBOX, 12, 310,
                 320, 22, kLimitBox),
-        Control(window_, L"BUTTON", L"只允許一個受信方（選項2）", BS_AUTOCHECKBOX, 12, 336, 320,
-                22, kSingleRecipientBox),
+        Control(window_, L"BUTTON", L"只允許一個受信方（選項2）", BS_AUTOCHECKBOX, 12, 336, 320, 22,
+                kSingleRecipientBox),
         Control(window_, L"STATIC", L"匯入類型：", 0, 12, 366, 80, 20, -1),
         Control(window_, L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL, 92, 362, 240, 200,
                 kImportTypeCombo),
@@ -122,8 +122,8 @@ ImportSettings DemoWindow::ReadSettings() const {
 
 HANDLE DemoWindow::StartImport() {
     const ImportSettings settings = ReadSettings();
-    std::string commandLine = "\"" + importerPath_ + "\" " + resultPath_ + "||" +
-                              (settings.singleRecipient ? "2" : "0");
+    std::string commandLine =
+        "\"" + importerPath_ + "\" " + resultPath_ + "||" + (settings.singleRecipient ? "2" : "0");
     if (settings.importType > 0)
         commandLine += "|IMPORT_TYPE_" + std::to_string(settings.importType);
     ::SetWindowTextW(::GetDlgItem(window_, kStatusText), L"匯入中...");

@@ -10,13 +10,13 @@
 #include <windows.h>
 
 struct ImportSettings {
-    bool limitChild = false;  // the child 1008: at most 200 recipients
+    bool limitChild = false;      // the child 1008: at most 200 recipients
     bool singleRecipient = false; // option 2
-    int importType = 0;       // 0: the importer asks
+    int importType = 0;           // 0: the importer asks
 };
 
 class DemoWindow {
-public:
+  public:
     DemoWindow(std::string importerPath, std::string resultPath);
     ~DemoWindow();
     DemoWindow(const DemoWindow&) = delete;
@@ -29,7 +29,7 @@ public:
     const PhoneBook& Book() const { return book_; }
     int LastCommand() const { return lastCommand_; }
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();

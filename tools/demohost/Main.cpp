@@ -41,7 +41,8 @@ int RunInteractive(DemoWindow&) {
 int RunScripted(DemoWindow& window, const std::string& examples, const std::string& shots) {
     ScriptedDemo demo(window, ImporterPath(), shots);
     const ScriptedImport imports[] = {
-        {"CSV phone book, columns found by their header words", {false, false, 0},
+        {"CSV phone book, columns found by their header words",
+         {false, false, 0},
          examples + "\\phonebook-with-header.csv"},
     };
     bool all = true;

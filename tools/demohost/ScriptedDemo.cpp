@@ -19,9 +19,9 @@ constexpr int kCsvPickerAdd = 1001;
 
 std::string ToUtf8(const std::string& ansi) {
     std::wstring wide(ansi.size() + 1, L'\0');
-    wide.resize(static_cast<std::size_t>(::MultiByteToWideChar(
-        CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
-        static_cast<int>(wide.size()))));
+    wide.resize(static_cast<std::size_t>(
+        ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
+                              static_cast<int>(wide.size()))));
     std::string utf8(wide.size() * 3 + 1, '\0');
     utf8.resize(static_cast<std::size_t>(
         ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(),
@@ -29,7 +29,9 @@ std::string ToUtf8(const std::string& ansi) {
     return utf8;
 }
 
-bool Has(HWND window, int controlId) { return ::GetDlgItem(window, controlId) != nullptr; }
+bool Has(HWND window, int controlId) {
+    return ::GetDlgItem(window, controlId) != nullptr;
+}
 
 bool IsFileDialogTitle(const std::string& caption) {
     return caption == texts::kChooseCsvTitle || caption == texts::kChooseSpeedDialTitle ||

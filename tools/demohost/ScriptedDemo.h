@@ -13,12 +13,12 @@ struct ScriptedImport {
 };
 
 class ScriptedDemo {
-public:
+  public:
     ScriptedDemo(DemoWindow& host, std::string importerPath, std::string shotFolder);
     // Runs one import to its end; false when it did not finish.
     bool Run(const ScriptedImport& import);
 
-private:
+  private:
     void Shot(const std::string& name);
     bool HandleWindow(HWND window, const ScriptedImport& import);
     void PrintBook(const char* title) const;

@@ -47,7 +47,7 @@ using Pixels = std::vector<COLORREF>;
 
 // The pixels of a screen area, or of an icon drawn on the message box's background.
 class PixelCanvas {
-public:
+  public:
     PixelCanvas()
         : screen_(::GetDC(nullptr)), memory_(::CreateCompatibleDC(screen_)),
           bitmap_(::CreateCompatibleBitmap(screen_, kIconSize, kIconSize)),
@@ -72,7 +72,7 @@ public:
         return Read();
     }
 
-private:
+  private:
     Pixels Read() {
         Pixels pixels;
         for (int y = 0; y < kIconSize; ++y)
@@ -166,7 +166,9 @@ Importer::~Importer() {
     ::CloseHandle(process_);
 }
 
-bool Importer::Running() const { return ::WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+bool Importer::Running() const {
+    return ::WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
 
 bool Importer::WaitForExit(std::chrono::milliseconds timeout) {
     const auto end = std::chrono::steady_clock::now() + timeout;
@@ -294,7 +296,9 @@ void PressKey(HWND window, UINT virtualKey) {
     ::PostMessageA(focus, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
-void CloseWithCloseBox(HWND window) { ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
+void CloseWithCloseBox(HWND window) {
+    ::PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
 
 MessageBoxContents ReadMessageBox(HWND box) {
     MessageBoxContents contents;

@@ -19,7 +19,7 @@ void PumpMessages(std::chrono::milliseconds duration);
 
 // The importer process started with a command line.
 class Importer {
-public:
+  public:
     Importer(const std::string& importerPath, const std::string& arguments);
     ~Importer();
     Importer(const Importer&) = delete;
@@ -36,7 +36,7 @@ public:
     // The importer's visible top-level windows' captions, for failure messages.
     std::vector<std::string> WindowCaptions() const;
 
-private:
+  private:
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
 };

@@ -45,7 +45,9 @@ std::string Expand(const std::string& text) {
 
 } // namespace
 
-const std::string& WabLibraryPath() { return LibraryPath(); }
+const std::string& WabLibraryPath() {
+    return LibraryPath();
+}
 
 int FindWabLibrary() {
     std::string& path = LibraryPath();

@@ -14,7 +14,9 @@ std::string& HelpFilePath() {
 
 } // namespace
 
-void SetHelpFilePath(const std::string& path) { HelpFilePath() = path; }
+void SetHelpFilePath(const std::string& path) {
+    HelpFilePath() = path;
+}
 
 void ShowHelpTopic(HWND dialog, const char* topic) {
     const std::string& helpFile = HelpFilePath();

@@ -16,7 +16,9 @@ namespace {
 
 ImportApp* runningApp = nullptr;
 
-HWND AsWindow(HostWindow host) { return static_cast<HWND>(host); }
+HWND AsWindow(HostWindow host) {
+    return static_cast<HWND>(host);
+}
 
 std::string ProgramPath() {
     std::vector<char> path(MAX_PATH, '\0');
@@ -68,13 +70,17 @@ void ImportApp::EnableHost(HostWindow host, bool enable) {
     disabledHost_ = enable ? nullptr : AsWindow(host);
 }
 
-void ImportApp::BringToForeground(HostWindow host) { ::SetForegroundWindow(AsWindow(host)); }
+void ImportApp::BringToForeground(HostWindow host) {
+    ::SetForegroundWindow(AsWindow(host));
+}
 
 void ImportApp::PostCommand(HostWindow host, int commandId) {
     ::PostMessageA(AsWindow(host), WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
 }
 
-void ImportApp::SetHelpFilePath(const std::string& path) { ::SetHelpFilePath(path); }
+void ImportApp::SetHelpFilePath(const std::string& path) {
+    ::SetHelpFilePath(path);
+}
 
 void ImportApp::ShowMessage(HostWindow owner, const std::string& text, const char* caption,
                             MessageIcon icon) {

@@ -7,7 +7,7 @@
 #include <windows.h>
 
 class ImportApp : public Desktop {
-public:
+  public:
     // Runs the whole session; returns false, so the process ends without a message loop.
     bool InitInstance(const char* commandLine);
 
@@ -31,7 +31,7 @@ public:
     // disabled until the hand-back.
     void KeepHostDisabled() const;
 
-private:
+  private:
     HWND disabledHost_ = nullptr;
 };
 

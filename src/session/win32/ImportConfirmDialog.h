@@ -5,14 +5,14 @@
 #include "ui/ModalDialog.h"
 
 class ImportConfirmDialog : public ModalDialog {
-public:
+  public:
     ImportConfirmDialog(SessionLists& lists, const ImportStatistics& statistics, int importType);
 
-protected:
+  protected:
     bool OnInit() override;
     void OnCancel() override;
 
-private:
+  private:
     SessionLists& lists_;
     ImportStatistics statistics_;
     int importType_;

@@ -5,11 +5,15 @@
 // The address-book and file readers are not part of this build yet: each of them imports
 // nothing, which the session reports as "no accounts imported".
 
-bool ImportSourcesWin32::StartMapi() { return true; }
+bool ImportSourcesWin32::StartMapi() {
+    return true;
+}
 
 void ImportSourcesWin32::StopMapi() {}
 
-bool ImportSourcesWin32::OpenWab(const std::string&) { return true; }
+bool ImportSourcesWin32::OpenWab(const std::string&) {
+    return true;
+}
 
 void ImportSourcesWin32::ReleaseWab() {}
 

@@ -6,7 +6,7 @@
 class ImportApp;
 
 class ImportSourcesWin32 : public ImportSources {
-public:
+  public:
     explicit ImportSourcesWin32(ImportApp& app) : app_(app) {}
 
     bool StartMapi() override;
@@ -21,6 +21,6 @@ public:
     bool WriteSpeedDialRecords(SessionLists& lists, ExchangeFileBuffer& file) override;
     void FreeSpeedDialTable() override;
 
-private:
+  private:
     [[maybe_unused]] ImportApp& app_;
 };

@@ -65,4 +65,6 @@ void ImportTypeDialog::OnCancel() {
     End(0);
 }
 
-void ImportTypeDialog::OnHelp() { ShowHelpTopic(Window(), kImportTypeHelpTopic); }
+void ImportTypeDialog::OnHelp() {
+    ShowHelpTopic(Window(), kImportTypeHelpTopic);
+}

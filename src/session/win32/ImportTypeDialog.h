@@ -5,19 +5,19 @@
 #include "ui/ModalDialog.h"
 
 class ImportTypeDialog : public ModalDialog {
-public:
+  public:
     explicit ImportTypeDialog(const ImportTypeAvailability& availability);
 
     // The chosen import type (also the value the dialog ends with); 0 when cancelled.
     int chosenType = 0;
 
-protected:
+  protected:
     std::span<const Command> Commands() const override;
     bool OnInit() override;
     void OnOK() override;
     void OnCancel() override;
 
-private:
+  private:
     void OnSelectionChange();
     void OnHelp();
     void ApplyVisibility();

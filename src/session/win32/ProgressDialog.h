@@ -4,12 +4,12 @@
 #include <windows.h>
 
 class ProgressDialog {
-public:
+  public:
     ProgressDialog();
     ~ProgressDialog();
     ProgressDialog(const ProgressDialog&) = delete;
     ProgressDialog& operator=(const ProgressDialog&) = delete;
 
-private:
+  private:
     HWND window_;
 };

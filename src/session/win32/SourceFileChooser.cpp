@@ -39,7 +39,8 @@ bool ChooseSourceFile(int importType, std::string& path) {
 
     // The filter string's last character is its separator.
     char filter[kFilterBufferSize + 1] = {};
-    const int length = ::LoadStringA(::GetModuleHandleA(nullptr), filterId, filter, kFilterBufferSize);
+    const int length =
+        ::LoadStringA(::GetModuleHandleA(nullptr), filterId, filter, kFilterBufferSize);
     if (length > 0)
         std::replace(filter, filter + length, filter[length - 1], '\0');
 

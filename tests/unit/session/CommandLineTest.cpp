@@ -16,7 +16,9 @@ struct Shape {
     int importType;
 };
 
-void PrintTo(const Shape& shape, std::ostream* out) { *out << '"' << shape.arguments << '"'; }
+void PrintTo(const Shape& shape, std::ostream* out) {
+    *out << '"' << shape.arguments << '"';
+}
 
 class CommandLineShapes : public ::testing::TestWithParam<Shape> {};
 
@@ -31,28 +33,26 @@ TEST_P(CommandLineShapes, GiveTheirFields) {
 
 INSTANTIATE_TEST_SUITE_P(
     AllShapes, CommandLineShapes,
-    ::testing::Values(
-        Shape{"C:\\r.bin||0|IMPORT_TYPE_4", "C:\\r.bin", "KW7PLD.CHM", 0, 4},
-        Shape{"C:\\r.bin|my.chm|2", "C:\\r.bin", "my.chm", 2, 0},
-        Shape{"C:\\r.bin|my.chm", "C:\\r.bin", "my.chm", 0, 0},
-        Shape{"C:\\r.bin|", "C:\\r.bin", "KW7PLD.CHM", 0, 0},
-        Shape{"C:\\r.bin", "C:\\r.bin", "KW7PLD.CHM", 0, 0},
-        Shape{"C:\\r.bin|||IMPORT_TYPE_6", "C:\\r.bin", "KW7PLD.CHM", 0, 6},
-        Shape{"C:\\r.bin||0|import_type_5", "C:\\r.bin", "KW7PLD.CHM", 0, 0},
-        Shape{"C:\\r.bin||0|IMPORT_TYPE_0", "C:\\r.bin", "KW7PLD.CHM", 0, 0},
-        Shape{"C:\\r.bin||0|IMPORT_TYPE_9", "C:\\r.bin", "KW7PLD.CHM", 0, 9},
-        Shape{"", "", "KW7PLD.CHM", 0, 0},
-        Shape{"   ", "", "KW7PLD.CHM", 0, 0},
-        Shape{"|||", "", "KW7PLD.CHM", 0, 0},
-        Shape{"||||", "", "KW7PLD.CHM", 0, 0},
-        Shape{"   C:\\my files\\r.bin |h.chm| +2abc|IMPORT_TYPE_ 5x", "C:\\my files\\r.bin ",
-              "h.chm", 2, 5},
-        Shape{"r||x|IMPORT_TYPE_y", "r", "KW7PLD.CHM", 0, 0},
-        Shape{"r||-3|IMPORT_TYPE_-2", "r", "KW7PLD.CHM", -3, -2},
-        Shape{"r||99999999999|IMPORT_TYPE_99999999999", "r", "KW7PLD.CHM", INT_MAX, INT_MAX},
-        Shape{"r||-99999999999|", "r", "KW7PLD.CHM", INT_MIN, 0},
-        Shape{"r||2|x|IMPORT_TYPE_4", "r", "KW7PLD.CHM", 2, 0},
-        Shape{"r||2|IMPORT_TYPE_4|more", "r", "KW7PLD.CHM", 2, 4}));
+    ::testing::Values(Shape{"C:\\r.bin||0|IMPORT_TYPE_4", "C:\\r.bin", "KW7PLD.CHM", 0, 4},
+                      Shape{"C:\\r.bin|my.chm|2", "C:\\r.bin", "my.chm", 2, 0},
+                      Shape{"C:\\r.bin|my.chm", "C:\\r.bin", "my.chm", 0, 0},
+                      Shape{"C:\\r.bin|", "C:\\r.bin", "KW7PLD.CHM", 0, 0},
+                      Shape{"C:\\r.bin", "C:\\r.bin", "KW7PLD.CHM", 0, 0},
+                      Shape{"C:\\r.bin|||IMPORT_TYPE_6", "C:\\r.bin", "KW7PLD.CHM", 0, 6},
+                      Shape{"C:\\r.bin||0|import_type_5", "C:\\r.bin", "KW7PLD.CHM", 0, 0},
+                      Shape{"C:\\r.bin||0|IMPORT_TYPE_0", "C:\\r.bin", "KW7PLD.CHM", 0, 0},
+                      Shape{"C:\\r.bin||0|IMPORT_TYPE_9", "C:\\r.bin", "KW7PLD.CHM", 0, 9},
+                      Shape{"", "", "KW7PLD.CHM", 0, 0}, Shape{"   ", "", "KW7PLD.CHM", 0, 0},
+                      Shape{"|||", "", "KW7PLD.CHM", 0, 0}, Shape{"||||", "", "KW7PLD.CHM", 0, 0},
+                      Shape{"   C:\\my files\\r.bin |h.chm| +2abc|IMPORT_TYPE_ 5x",
+                            "C:\\my files\\r.bin ", "h.chm", 2, 5},
+                      Shape{"r||x|IMPORT_TYPE_y", "r", "KW7PLD.CHM", 0, 0},
+                      Shape{"r||-3|IMPORT_TYPE_-2", "r", "KW7PLD.CHM", -3, -2},
+                      Shape{"r||99999999999|IMPORT_TYPE_99999999999", "r", "KW7PLD.CHM", INT_MAX,
+                            INT_MAX},
+                      Shape{"r||-99999999999|", "r", "KW7PLD.CHM", INT_MIN, 0},
+                      Shape{"r||2|x|IMPORT_TYPE_4", "r", "KW7PLD.CHM", 2, 0},
+                      Shape{"r||2|IMPORT_TYPE_4|more", "r", "KW7PLD.CHM", 2, 4}));
 
 TEST(CommandLine, LongFieldsAreKeptWhole) {
     const std::string longPath = "C:\\" + std::string(400, 'p') + "\\result.bin";

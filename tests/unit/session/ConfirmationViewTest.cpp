@@ -16,7 +16,8 @@ SessionLists Picked(int entries, int limit) {
 
 TEST(ConfirmationView, LimitNoteWhenValidAccountsExceedTheLimit) {
     const ConfirmationView view = BuildConfirmationView(Picked(200, 200), {260, 250, 10}, 1);
-    EXPECT_EQ(view.heading, "\xb1N\xb6\xd7\xa4J200\xb6\xc7\xafu\xb1" "b\xa4\xe1:");
+    EXPECT_EQ(view.heading, "\xb1N\xb6\xd7\xa4J200\xb6\xc7\xafu\xb1"
+                            "b\xa4\xe1:");
     EXPECT_EQ(view.valid, "250");
     EXPECT_EQ(view.selected, "260");
     EXPECT_EQ(view.excluded, "10");

@@ -44,8 +44,8 @@ TEST(ExchangeFile, ThreeRecipientsGive190Bytes) {
     const std::string& bytes = file.Bytes();
     ASSERT_EQ(bytes.size(), 190u);
     EXPECT_EQ(bytes.substr(0, 4), std::string("\x03\x00\x00\x00", 4));
-    EXPECT_EQ(bytes.substr(4, 62), std::string("A") + std::string(30, '\0') + "1" +
-                                       std::string(30, '\0'));
+    EXPECT_EQ(bytes.substr(4, 62),
+              std::string("A") + std::string(30, '\0') + "1" + std::string(30, '\0'));
     EXPECT_EQ(bytes[4 + 2 * 62], 'C');
     EXPECT_EQ(bytes[4 + 2 * 62 + 31], '3');
 }

@@ -1,5 +1,5 @@
-#include "ScriptedDesktop.h"
 #include "session/ImportSession.h"
+#include "ScriptedDesktop.h"
 #include "session/SourceFailures.h"
 #include "text/FixedTexts.h"
 
@@ -10,7 +10,7 @@ namespace {
 constexpr char kProgram[] = "C:\\Program Files\\Fax\\importer.exe";
 
 class ImportSessionTest : public ::testing::Test {
-protected:
+  protected:
     void Run(const std::string& arguments) {
         RunImportSession(arguments, kProgram, desktop, sources);
     }
@@ -88,7 +88,8 @@ TEST_F(ImportSessionTest, CancelledChooserAndUnknownTypeHandBackSilently) {
     EXPECT_TRUE(desktop.messages.empty());
     EXPECT_EQ(desktop.postedCommands, std::vector<int>{kRecipientsCommand});
 
-    for (const char* arguments : {"C:\\out.bin||0|IMPORT_TYPE_9", "C:\\out.bin||0|IMPORT_TYPE_-1"}) {
+    for (const char* arguments :
+         {"C:\\out.bin||0|IMPORT_TYPE_9", "C:\\out.bin||0|IMPORT_TYPE_-1"}) {
         ScriptedDesktop other;
         other.chooserResult = 4;
         ScriptedSources source;
@@ -155,8 +156,8 @@ TEST_F(ImportSessionTest, PickedButNoCountWarnsNoFaxNumber) {
     };
     Run("C:\\out.bin||0|IMPORT_TYPE_1");
     EXPECT_EQ(MessageTexts(), Texts{texts::kNoFaxNumberInAnyAccount});
-    EXPECT_TRUE(sources.calls == (Texts{"StartMapi", "PickAndImportAddresses", "StopMapi",
-                                        "FreeSpeedDialTable"}));
+    EXPECT_TRUE(sources.calls ==
+                (Texts{"StartMapi", "PickAndImportAddresses", "StopMapi", "FreeSpeedDialTable"}));
 }
 
 TEST_F(ImportSessionTest, MapiThatDoesNotStartIsStillStopped) {
@@ -183,9 +184,11 @@ TEST_F(ImportSessionTest, WabThatDoesNotOpenNamesTheFileOrTheDefault) {
     EXPECT_TRUE(desk.fileChooserTypes.empty());
     EXPECT_EQ(source.sourcePath, "");
     EXPECT_EQ(desk.messages[0].text, std::string("\xb5L\xaak\xb6}\xb1\xd2Windows\xb3q\xb0T\xbf\xfd"
-                                                 "\xa1" "C\n\xb5L\xaak\xb1q") +
+                                                 "\xa1"
+                                                 "C\n\xb5L\xaak\xb1q") +
                                          texts::kDefaultWabFile +
-                                         "\xb6\xd7\xa4J\xb8\xea\xae\xc6\xa1" "C");
+                                         "\xb6\xd7\xa4J\xb8\xea\xae\xc6\xa1"
+                                         "C");
 }
 
 TEST_F(ImportSessionTest, CancelledWabFileChooserReleasesNothing) {
@@ -217,9 +220,11 @@ TEST_F(ImportSessionTest, FailedWriteIsReportedWithThePath) {
     sources.fileSource = Picks({"A [1]"});
     Run("Z:\\missing\\out.bin||0|IMPORT_TYPE_4");
     ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].text,
-              std::string("\xb5L\xaak\xbcg\xa4JZ:\\missing\\out.bin\xa1" "C\n"
-                          "\xa5\xbc\xb6\xd7\xa4J\xa5\xf4\xa6\xf3\xb1" "b\xa4\xe1\xa1" "C"));
+    EXPECT_EQ(desktop.messages[0].text, std::string("\xb5L\xaak\xbcg\xa4JZ:\\missing\\out.bin\xa1"
+                                                    "C\n"
+                                                    "\xa5\xbc\xb6\xd7\xa4J\xa5\xf4\xa6\xf3\xb1"
+                                                    "b\xa4\xe1\xa1"
+                                                    "C"));
     EXPECT_EQ(desktop.messages[0].caption, texts::kImportCaption);
     EXPECT_EQ(desktop.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(desktop.postedCommands, std::vector<int>{kRecipientsCommand});

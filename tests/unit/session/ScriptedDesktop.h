@@ -17,7 +17,7 @@ struct ShownMessage {
 };
 
 class ScriptedDesktop : public Desktop {
-public:
+  public:
     // Script
     HostWindow foreground = reinterpret_cast<HostWindow>(0x1234);
     bool limitChild = false;
@@ -85,13 +85,13 @@ public:
 };
 
 class ScriptedSources : public ImportSources {
-public:
+  public:
     // Script: what a file source does with the lists; returns its result.
     std::function<int(SessionLists&, int32_t&)> fileSource = [](SessionLists&, int32_t&) {
         return 0;
     };
-    std::function<void(SessionLists&, ImportStatistics&)> addressSource =
-        [](SessionLists&, ImportStatistics&) {};
+    std::function<void(SessionLists&, ImportStatistics&)> addressSource = [](SessionLists&,
+                                                                             ImportStatistics&) {};
     bool mapiStarts = true;
     bool wabOpens = true;
     bool speedDialWriteSucceeds = true;

@@ -1,0 +1,12 @@
+# Lists the compiled help file and fails unless every topic the program opens is in it.
+execute_process(COMMAND ${CHMLS} ${HELP_FILE} OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "cannot list ${HELP_FILE}")
+endif()
+foreach(topic /html/id_help_impinfo.htm /html/id_help_csvinfo.htm /html/id_help_ewsinfo.htm)
+    string(FIND "${listing}" " ${topic}\n" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "topic ${topic} is missing from ${HELP_FILE}")
+    endif()
+    message(STATUS "found ${topic}")
+endforeach()
