@@ -105,6 +105,7 @@ CsvRecipientPicker::AddPicks(std::size_t selectedCount,
         return {0, texts::kNoMemoryForPicks};
     const std::span<int> selected(room.get(), selectedCount);
     readSelection(selected);
+    pickedRecipients_.reserve(picked_.size() + std::min(selectedCount, candidates_.size()));
 
     AddOutcome outcome;
     for (const int entry : selected) {
