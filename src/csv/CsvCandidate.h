@@ -14,6 +14,14 @@ struct CsvCandidate {
     char faxNumber[kCandidateFieldSize]; // cleaned; may be empty
 };
 
+// A field's text; a field that lost its terminator still ends at its last byte.
+inline std::string_view FieldText(const char (&field)[kCandidateFieldSize]) {
+    const char* end = field;
+    while (end < field + kMaxFieldLength && *end != '\0')
+        ++end;
+    return {field, static_cast<std::size_t>(end - field)};
+}
+
 // "name [fax]", held in a fixed buffer that always fits both fields.
 class EntryText {
   public:

@@ -5,16 +5,11 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <new>
 #include <utility>
 
 namespace {
-
-std::string_view FieldView(const char (&field)[kCandidateFieldSize]) {
-    return {field, ::strnlen(field, kMaxFieldLength)};
-}
 
 char FoldCase(char byte) {
     return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte + 32) : byte;
@@ -46,16 +41,16 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
 
 std::size_t CsvRecipientPicker::SameRecipientHash::operator()(int index) const {
     const CsvCandidate& candidate = candidates[static_cast<std::size_t>(index)];
-    const std::size_t number = std::hash<std::string_view>{}(FieldView(candidate.faxNumber));
-    const std::size_t name = std::hash<std::string_view>{}(FieldView(candidate.name));
+    const std::size_t number = std::hash<std::string_view>{}(FieldText(candidate.faxNumber));
+    const std::size_t name = std::hash<std::string_view>{}(FieldText(candidate.name));
     return number ^ (name + 0x9e3779b97f4a7c15ULL + (number << 6) + (number >> 2));
 }
 
 bool CsvRecipientPicker::SameRecipient::operator()(int left, int right) const {
     const CsvCandidate& a = candidates[static_cast<std::size_t>(left)];
     const CsvCandidate& b = candidates[static_cast<std::size_t>(right)];
-    return FieldView(a.faxNumber) == FieldView(b.faxNumber) &&
-           FieldView(a.name) == FieldView(b.name);
+    return FieldText(a.faxNumber) == FieldText(b.faxNumber) &&
+           FieldText(a.name) == FieldText(b.name);
 }
 
 CsvRecipientPicker::CsvRecipientPicker(std::string sourcePath,
