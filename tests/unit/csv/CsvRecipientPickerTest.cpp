@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <numeric>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,42 @@ TEST_F(CsvRecipientPickerTest, DuplicatesAreTheSameNameAndNumber) {
     // The same name with another number, or the same number with another name, are new.
     EXPECT_EQ(picker.AddPicks(std::vector<int>{5, 6}).added, 2);
     EXPECT_EQ(Picked(picker), (Texts{"Alice [021]", "Alice [026]", "Dave [021]"}));
+}
+
+// The set must pick exactly what comparing each entry with every picked one would.
+TEST_F(CsvRecipientPickerTest, DuplicateRuleAgreesWithComparingEveryPickedEntry) {
+    std::mt19937 random(4);
+    std::vector<CsvCandidate> table;
+    for (int n = 0; n < 3000; ++n)
+        table.push_back(Candidate("N" + std::to_string(random() % 40),
+                                  random() % 10 == 0 ? "" : std::to_string(random() % 40)));
+    CsvRecipientPicker picker("p", table, lists, 0);
+    std::vector<int> reference;
+    const auto pickedAlready = [&](int entry) {
+        for (const int picked : reference)
+            if (std::strcmp(table[picked].faxNumber, table[entry].faxNumber) == 0 &&
+                std::strcmp(table[picked].name, table[entry].name) == 0)
+                return true;
+        return false;
+    };
+    for (int round = 0; round < 60; ++round) {
+        std::vector<int> selection;
+        for (int entry = static_cast<int>(random() % 50); entry < 3000;
+             entry += 1 + static_cast<int>(random() % 97))
+            selection.push_back(entry);
+        picker.AddPicks(selection);
+        for (const int entry : selection)
+            if (table[entry].faxNumber[0] != '\0' && !pickedAlready(entry))
+                reference.push_back(entry);
+        if (round % 3 == 2 && !reference.empty()) {
+            const int doomed = static_cast<int>(random() % reference.size());
+            picker.DeletePicked(std::vector<int>{doomed});
+            reference.erase(reference.begin() + doomed);
+        }
+        ASSERT_EQ(picker.PickedCount(), static_cast<int>(reference.size())) << round;
+        for (int entry = 0; entry < picker.PickedCount(); ++entry)
+            ASSERT_EQ(picker.PickedCandidate(entry), reference[entry]) << round;
+    }
 }
 
 TEST_F(CsvRecipientPickerTest, SingleRecipientRestrictionAllowsOneEntryInAll) {
