@@ -1,0 +1,24 @@
+#include "csv/CsvCandidateTable.h"
+
+#include <climits>
+
+bool CsvCandidateTable::Allocate(std::size_t rows, std::size_t columns) {
+    slots_.reset();
+    capacity_ = 0;
+    size_ = 0;
+    if (columns != 0 && rows > INT_MAX / columns)
+        return false;
+    const std::size_t capacity = rows * columns;
+    // calloc leaves untouched pages unmapped, so a generous bound costs only what is used.
+    slots_.reset(static_cast<CsvCandidate*>(
+        std::calloc(capacity == 0 ? 1 : capacity, sizeof(CsvCandidate))));
+    if (!slots_)
+        return false;
+    capacity_ = capacity;
+    return true;
+}
+
+void CsvCandidateTable::Append(const CsvCandidate& candidate) {
+    if (size_ < capacity_)
+        slots_.get()[size_++] = candidate;
+}

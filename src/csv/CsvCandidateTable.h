@@ -1,0 +1,31 @@
+// The candidates of one CSV file: one zero-filled allocation sized before the rows are read.
+#pragma once
+
+#include "csv/CsvCandidate.h"
+
+#include <cstddef>
+#include <cstdlib>
+#include <memory>
+#include <span>
+
+class CsvCandidateTable {
+  public:
+    // Room for `rows` × `columns` candidates. False when the memory cannot be had, or when the
+    // table would hold more entries than a list box can index.
+    bool Allocate(std::size_t rows, std::size_t columns);
+
+    // Stores a candidate in the next free slot; the table always has room for it, since every
+    // row gives at most one candidate per fax column.
+    void Append(const CsvCandidate& candidate);
+
+    std::size_t Size() const { return size_; }
+    std::span<const CsvCandidate> Candidates() const { return {slots_.get(), size_}; }
+
+  private:
+    struct Free {
+        void operator()(CsvCandidate* slots) const { std::free(slots); }
+    };
+    std::unique_ptr<CsvCandidate, Free> slots_;
+    std::size_t capacity_ = 0;
+    std::size_t size_ = 0;
+};

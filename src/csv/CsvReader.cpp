@@ -1,0 +1,99 @@
+#include "csv/CsvReader.h"
+
+#include "csv/CsvColumns.h"
+#include "csv/CsvLines.h"
+#include "csv/CsvRows.h"
+#include "platform/Files.h"
+#include "session/SourceFailures.h"
+#include "text/FieldHelpers.h"
+
+#include <span>
+
+namespace {
+
+int ReadFailure(platform::ReadStatus status) {
+    switch (status) {
+    case platform::ReadStatus::CannotOpen:
+        return kFileCannotOpen;
+    case platform::ReadStatus::CannotSize:
+        return kFileSizeUnreadable;
+    case platform::ReadStatus::OutOfMemory:
+        return kOutOfMemory;
+    default:
+        return kNothingRead;
+    }
+}
+
+// 1 with the columns, 0 when the user cancelled, or a failure code.
+int FindColumns(const std::string& sourcePath, int importType, CsvDialogs& dialogs,
+                std::span<char* const> headerFields, CsvColumns& columns) {
+    if (importType == kImportCsvChosenColumns) {
+        CsvColumnChoice choice(sourcePath, headerFields);
+        if (!dialogs.ChooseColumns(choice) || choice.FaxColumn() < 0)
+            return 0;
+        columns.nameColumn = choice.NameColumn();
+        columns.faxColumns = {choice.FaxColumn()};
+        return 1;
+    }
+    if (headerFields.empty())
+        return kNoFaxNumberFound;
+    columns = FindColumnsByHeaderWords(headerFields);
+    return columns.faxColumns.empty() ? kNoFaxNumberFound : 1;
+}
+
+} // namespace
+
+int ReadCsvCandidates(const std::string& sourcePath, int importType, CsvDialogs& dialogs,
+                      CsvCandidateTable& table, int32_t& excludedRows) {
+    platform::FileBytes content;
+    const platform::ReadStatus status = platform::ReadWholeFile(sourcePath, content);
+    if (status != platform::ReadStatus::Ok)
+        return ReadFailure(status);
+    if (content.size == 0)
+        return kNothingRead;
+
+    CsvLines lines;
+    if (!lines.Cut(content.data.get(), content.size))
+        return kOutOfMemory;
+    const std::size_t headerIndex = lines.HeaderIndex();
+
+    FieldArray fields{};
+    fields[0] = lines.Line(headerIndex);
+    const int headerCount = SplitCsvFields(fields);
+    if (headerCount < 0)
+        return kInvalidCsvData;
+
+    CsvColumns columns;
+    const int found = FindColumns(
+        sourcePath, importType, dialogs,
+        std::span<char* const>(fields.data(), static_cast<std::size_t>(headerCount)), columns);
+    if (found != 1)
+        return found;
+
+    const std::size_t rowLines = lines.Count() - headerIndex - 1;
+    if (!table.Allocate(rowLines, columns.faxColumns.size()))
+        return kOutOfMemory;
+    excludedRows = 0;
+    switch (ReadCsvRows(lines, headerIndex, columns, fields, table, excludedRows)) {
+    case RowsOutcome::UnclosedQuote:
+        return kInvalidCsvData;
+    case RowsOutcome::NoNumberFound:
+        return kNoFaxNumberFound;
+    case RowsOutcome::NumbersFound:
+        break;
+    }
+    return 1;
+}
+
+int ReadCsvFile(const std::string& sourcePath, SessionLists& lists, int32_t& excludedRows,
+                int importType, int optionFlags, CsvDialogs& dialogs) {
+    CsvCandidateTable table;
+    const int read = ReadCsvCandidates(sourcePath, importType, dialogs, table, excludedRows);
+    if (read != 1)
+        return read;
+    CsvRecipientPicker picker(sourcePath, table.Candidates(), lists, optionFlags);
+    if (dialogs.PickRecipients(picker))
+        return picker.Confirm();
+    picker.Cancel();
+    return 0;
+}

@@ -1,0 +1,22 @@
+// The CSV import of import types 4 and 5.
+#pragma once
+
+#include "csv/CsvCandidateTable.h"
+#include "csv/CsvDialogs.h"
+#include "session/SessionLists.h"
+
+#include <cstdint>
+#include <string>
+
+// Reads the file, finds its name and fax columns (by the header words for type 5, through the
+// column dialog for type 4), builds the candidates and lets the user pick from them. Returns
+// the number picked (also in `count`, the texts in `recipients`), 0 when a dialog was cancelled
+// or nothing was picked, or a failure code from -6 to -1. `excludedRows` counts the rows that
+// gave no fax number.
+int ReadCsvFile(const std::string& sourcePath, SessionLists& lists, int32_t& excludedRows,
+                int importType, int optionFlags, CsvDialogs& dialogs);
+
+// Everything before the picker: 1 with the candidates in `table`, 0 when the column dialog was
+// cancelled, or a failure code. The file's contents are released before it returns.
+int ReadCsvCandidates(const std::string& sourcePath, int importType, CsvDialogs& dialogs,
+                      CsvCandidateTable& table, int32_t& excludedRows);
