@@ -83,8 +83,9 @@ struct Substitution {
     bool* used = nullptr;
 };
 
-void SubstituteCallback(const void* context, UConverterFromUnicodeArgs* args, const UChar*, int32_t,
-                        UChar32, UConverterCallbackReason reason, UErrorCode* status) {
+void SubstituteCallback(const void* context, UConverterFromUnicodeArgs* args, const UChar*,
+                        int32_t units, UChar32, UConverterCallbackReason reason,
+                        UErrorCode* status) {
     if (reason > UCNV_IRREGULAR)
         return; // reset, close or clone: nothing to write
     const auto& substitution = *static_cast<const Substitution*>(context);
@@ -96,10 +97,25 @@ void SubstituteCallback(const void* context, UConverterFromUnicodeArgs* args, co
         ucnv_cbFromUWriteBytes(args, kReplacement, 3, 0, status);
         return;
     }
+    // One default character per UTF-16 unit, as Windows gives for a surrogate pair.
     *status = U_ZERO_ERROR;
     *substitution.used = true;
-    ucnv_cbFromUWriteBytes(args, substitution.bytes, substitution.length, 0, status);
+    for (int32_t unit = 0; unit < units && U_SUCCESS(*status); ++unit)
+        ucnv_cbFromUWriteBytes(args, substitution.bytes, substitution.length, 0, status);
 }
+
+// Bytes that are no character become U+FFFD in UTF-8 and the default character '?' elsewhere.
+void ReplaceInvalidCallback(const void* context, UConverterToUnicodeArgs* args, const char*,
+                            int32_t, UConverterCallbackReason reason, UErrorCode* status) {
+    if (reason > UCNV_IRREGULAR)
+        return;
+    const auto* replacement = static_cast<const UChar*>(context);
+    *status = U_ZERO_ERROR;
+    ucnv_cbToUWriteUChars(args, replacement, 1, 0, status);
+}
+
+constexpr UChar kUtfReplacement = 0xFFFD;
+constexpr UChar kDefaultReplacement = u'?';
 
 // Whether `unit` converts to `converter` without a substitution.
 bool IsEncodable(UConverter* converter, char16_t unit) {
@@ -210,6 +226,10 @@ int MultiByteToWide(std::uint32_t codePage, std::uint32_t flags, const char* sou
     if (flags & kMbErrInvalidChars)
         ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
                             &status);
+    else
+        ucnv_setToUCallBack(converter.get(), ReplaceInvalidCallback,
+                            IsUtfCodePage(codePage) ? &kUtfReplacement : &kDefaultReplacement,
+                            nullptr, nullptr, &status);
 
     const int length =
         sourceLength == -1 ? static_cast<int>(std::strlen(source)) + 1 : sourceLength;
@@ -311,22 +331,26 @@ int FormCNormalizer::Normalize(const char16_t* source, int sourceLength, char16_
                                int targetLength) const {
     if (!entry_)
         return Fail(kErrorInvalidFunction);
-    if (!source || sourceLength == 0 || sourceLength < -1 || targetLength < 0 ||
-        (targetLength > 0 && !target))
+    if (sourceLength == 0) {
+        lastError = kErrorSuccess; // nothing to normalize, and no error
+        return 0;
+    }
+    if (!source || sourceLength < -1 || targetLength < 0 || (targetLength > 0 && !target))
         return Fail(kErrorInvalidParameter);
     const int length = sourceLength == -1 ? u_strlen(source) + 1 : sourceLength;
-    const int invalid = FindUnpairedSurrogate(source, length);
-    if (invalid >= 0) {
-        lastError = kErrorNoUnicodeTranslation;
-        return -invalid;
-    }
     const auto* nfc = static_cast<const UNormalizer2*>(entry_);
     UErrorCode status = U_ZERO_ERROR;
     const int needed = unorm2_normalize(nfc, source, length, nullptr, 0, &status);
     if (status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(status))
         return Fail(kErrorInvalidParameter);
     if (targetLength == 0)
-        return needed;
+        return needed; // an estimate, given without looking at the text
+    // Like the Windows function, only the conversion itself refuses unpaired surrogates.
+    const int invalid = FindUnpairedSurrogate(source, length);
+    if (invalid >= 0) {
+        lastError = kErrorNoUnicodeTranslation;
+        return -invalid;
+    }
     if (needed > targetLength) {
         lastError = kErrorInsufficientBuffer;
         return -needed;
