@@ -38,5 +38,20 @@
 #define IDC_CHOOSER_HELP 1058
 #define IDC_DEFAULT_WAB 1059
 
+// CSV column selection dialog
+#define IDC_COLUMN_LIST 1051
+#define IDC_NAME_COLUMN_TEXT 1052
+#define IDC_NAME_COLUMN_BUTTON 1053
+#define IDC_FAX_COLUMN_BUTTON 1054
+#define IDC_FAX_COLUMN_TEXT 1055
+
+// Recipient pickers (CSV and speed dial)
+#define IDC_ADD_PICKS 1001
+#define IDC_PICKED_LIST 1002
+#define IDC_SEARCH_TEXT 1003
+#define IDC_SOURCE_LIST 1004
+#define IDC_PICKER_HELP 1047
+#define IDC_DELETE_PICKS 1049
+
 // The host window's child that limits an import to 200 recipients
 #define IDC_HOST_LIMIT_CHILD 1008

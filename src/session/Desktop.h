@@ -54,9 +54,9 @@ class ImportSources {
 
     // -7 to -1 failure codes, 0 nothing picked, else the number picked.
     virtual int ReadCsvFile(const std::string& path, SessionLists& lists, int32_t& excluded,
-                            int importType) = 0;
+                            int importType, int optionFlags) = 0;
     virtual int ImportSpeedDialFile(const std::string& path, SessionLists& lists,
-                                    int32_t& excluded) = 0;
+                                    int32_t& excluded, int optionFlags) = 0;
     // Appends the picked speed-dial records; may first ask the memo question. False when the
     // records cannot be written.
     virtual bool WriteSpeedDialRecords(SessionLists& lists, ExchangeFileBuffer& file) = 0;

@@ -76,8 +76,10 @@ class ImportSession {
             return;
         int32_t excluded = 0;
         const int result = importType_ == kImportSpeedDial
-                               ? sources_.ImportSpeedDialFile(sourcePath, lists_, excluded)
-                               : sources_.ReadCsvFile(sourcePath, lists_, excluded, importType_);
+                               ? sources_.ImportSpeedDialFile(sourcePath, lists_, excluded,
+                                                              commandLine_.optionFlags)
+                               : sources_.ReadCsvFile(sourcePath, lists_, excluded, importType_,
+                                                      commandLine_.optionFlags);
         if (IsSourceFailure(result)) {
             Error(SourceFailureMessage(result, sourcePath), texts::kCsvErrorCaption);
             return;

@@ -43,7 +43,7 @@ int RunScripted(DemoWindow& window, const std::string& examples, const std::stri
     const ScriptedImport imports[] = {
         {"CSV phone book, columns found by their header words",
          {false, false, 0},
-         examples + "\\phonebook-with-header.csv"},
+         examples + "\\phonebook-header-words.csv"},
     };
     bool all = true;
     for (const ScriptedImport& import : imports)

@@ -14,8 +14,6 @@ using namespace windriver;
 namespace {
 
 constexpr int kMessageTextId = 0xFFFF;
-constexpr int kCsvPickerSource = 1004;
-constexpr int kCsvPickerAdd = 1001;
 
 std::string ToUtf8(const std::string& ansi) {
     std::wstring wide(ansi.size() + 1, L'\0');
@@ -166,16 +164,17 @@ bool ScriptedDemo::HandleWindow(HWND window, const ScriptedImport& import) {
         ChooseFile(window, import.sourceFile);
         return true;
     }
-    if (Has(window, kCsvPickerSource) && Has(window, kCsvPickerAdd)) {
-        Shot("recipient-picker");
-        ::SendDlgItemMessageA(window, kCsvPickerSource, LB_SETSEL, TRUE, -1);
-        Click(window, kCsvPickerAdd);
-        Shot("recipients-picked");
+    // The confirmation dialog shares some control ids with the pickers.
+    if (Has(window, IDC_VALID_COUNT)) {
+        Shot("confirmation");
         Click(window, IDOK);
         return true;
     }
-    if (Has(window, IDC_SELECTED_COUNT)) {
-        Shot("confirmation");
+    if (Has(window, IDC_SOURCE_LIST) && Has(window, IDC_ADD_PICKS)) {
+        Shot("recipient-picker");
+        ::SendDlgItemMessageA(window, IDC_SOURCE_LIST, LB_SETSEL, TRUE, -1);
+        Click(window, IDC_ADD_PICKS);
+        Shot("recipients-picked");
         Click(window, IDOK);
         return true;
     }

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 inline constexpr char kImportTypeHelpTopic[] = "/html/id_help_impinfo.htm";
-inline constexpr char kCsvHelpTopic[] = "/html/id_help_csvinfo.htm";
 inline constexpr char kSpeedDialHelpTopic[] = "/html/id_help_ewsinfo.htm";
 
 void SetHelpFilePath(const std::string& path);

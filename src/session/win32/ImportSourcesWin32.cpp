@@ -1,9 +1,11 @@
 #include "session/win32/ImportSourcesWin32.h"
 
+#include "csv/CsvReader.h"
+#include "csv/win32/CsvDialogsWin32.h"
 #include "session/win32/ImportApp.h"
 
-// The address-book and file readers are not part of this build yet: each of them imports
-// nothing, which the session reports as "no accounts imported".
+// The address-book and speed-dial readers are not part of this build yet: each of them
+// imports nothing, which the session reports as "no accounts imported".
 
 bool ImportSourcesWin32::StartMapi() {
     return true;
@@ -19,11 +21,13 @@ void ImportSourcesWin32::ReleaseWab() {}
 
 void ImportSourcesWin32::PickAndImportAddresses(SessionLists&, ImportStatistics&) {}
 
-int ImportSourcesWin32::ReadCsvFile(const std::string&, SessionLists&, int32_t&, int) {
-    return 0;
+int ImportSourcesWin32::ReadCsvFile(const std::string& path, SessionLists& lists, int32_t& excluded,
+                                    int importType, int optionFlags) {
+    CsvDialogsWin32 dialogs;
+    return ::ReadCsvFile(path, lists, excluded, importType, optionFlags, dialogs);
 }
 
-int ImportSourcesWin32::ImportSpeedDialFile(const std::string&, SessionLists&, int32_t&) {
+int ImportSourcesWin32::ImportSpeedDialFile(const std::string&, SessionLists&, int32_t&, int) {
     return 0;
 }
 

@@ -15,9 +15,9 @@ class ImportSourcesWin32 : public ImportSources {
     void ReleaseWab() override;
     void PickAndImportAddresses(SessionLists& lists, ImportStatistics& statistics) override;
     int ReadCsvFile(const std::string& path, SessionLists& lists, int32_t& excluded,
-                    int importType) override;
-    int ImportSpeedDialFile(const std::string& path, SessionLists& lists,
-                            int32_t& excluded) override;
+                    int importType, int optionFlags) override;
+    int ImportSpeedDialFile(const std::string& path, SessionLists& lists, int32_t& excluded,
+                            int optionFlags) override;
     bool WriteSpeedDialRecords(SessionLists& lists, ExchangeFileBuffer& file) override;
     void FreeSpeedDialTable() override;
 

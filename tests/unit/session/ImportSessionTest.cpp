@@ -33,6 +33,7 @@ TEST_F(ImportSessionTest, CsvImportWritesRecordsAndPostsRecipientsCommand) {
 
     EXPECT_EQ(desktop.fileChooserTypes, std::vector<int>{5});
     EXPECT_EQ(sources.csvImportType, 5);
+    EXPECT_EQ(sources.sourceOptionFlags, 0);
     EXPECT_EQ(sources.sourcePath, desktop.chosenPath);
     EXPECT_EQ(desktop.confirmedStatistics.selectedCount, 3);
     EXPECT_EQ(desktop.confirmedStatistics.validCount, 3);
@@ -50,7 +51,8 @@ TEST_F(ImportSessionTest, CsvImportWritesRecordsAndPostsRecipientsCommand) {
 
 TEST_F(ImportSessionTest, SpeedDialImportWritesThroughTheSpeedDialWriterAndPosts1028) {
     sources.fileSource = Picks({"A [1]", "B [2]"});
-    Run("C:\\out.bin||0|IMPORT_TYPE_6");
+    Run("C:\\out.bin||2|IMPORT_TYPE_6");
+    EXPECT_EQ(sources.sourceOptionFlags, 2);
     ASSERT_EQ(desktop.writtenBytes.size(), 4u + 2 * 236);
     EXPECT_EQ(desktop.writtenBytes.substr(0, 4), std::string("\x02\0\0\0", 4));
     EXPECT_EQ(desktop.postedCommands, std::vector<int>{kSpeedDialCommand});

@@ -100,6 +100,7 @@ class ScriptedSources : public ImportSources {
     std::vector<std::string> calls;
     std::string sourcePath;
     int csvImportType = 0;
+    int sourceOptionFlags = -1;
 
     bool StartMapi() override {
         calls.push_back("StartMapi");
@@ -116,17 +117,19 @@ class ScriptedSources : public ImportSources {
         calls.push_back("PickAndImportAddresses");
         addressSource(lists, statistics);
     }
-    int ReadCsvFile(const std::string& path, SessionLists& lists, int32_t& excluded,
-                    int importType) override {
+    int ReadCsvFile(const std::string& path, SessionLists& lists, int32_t& excluded, int importType,
+                    int optionFlags) override {
         calls.push_back("ReadCsvFile");
         sourcePath = path;
         csvImportType = importType;
+        sourceOptionFlags = optionFlags;
         return fileSource(lists, excluded);
     }
-    int ImportSpeedDialFile(const std::string& path, SessionLists& lists,
-                            int32_t& excluded) override {
+    int ImportSpeedDialFile(const std::string& path, SessionLists& lists, int32_t& excluded,
+                            int optionFlags) override {
         calls.push_back("ImportSpeedDialFile");
         sourcePath = path;
+        sourceOptionFlags = optionFlags;
         return fileSource(lists, excluded);
     }
     bool WriteSpeedDialRecords(SessionLists& lists, ExchangeFileBuffer& file) override {
