@@ -65,6 +65,9 @@ std::string MakeTestFolder(const std::string& name) {
     char temp[MAX_PATH] = {};
     ::GetTempPathA(MAX_PATH, temp);
     std::string folder = std::string(temp) + "e2e-" + name;
+    for (std::size_t at = std::string(temp).size(); at < folder.size(); ++at)
+        if (folder[at] == '/' || folder[at] == '\\')
+            folder[at] = '-';
     ::CreateDirectoryA(folder.c_str(), nullptr);
     WIN32_FIND_DATAA data;
     HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &data);

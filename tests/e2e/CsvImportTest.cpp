@@ -1,0 +1,409 @@
+// CSV imports (types 4 and 5) from the command line through the file dialog, the column dialog,
+// the picker and the confirmation to the result file and the host's command.
+#include "ResourceIds.h"
+#include "TestHost.h"
+#include "text/FixedTexts.h"
+
+#include <gtest/gtest.h>
+
+namespace e2e {
+namespace {
+
+constexpr WPARAM kRecipientsCommand = 1022;
+using Commands = std::vector<std::pair<WPARAM, LPARAM>>;
+
+const std::string kWang = "\xa4\xfd\xa4j\xa9\xfa"; // 王大明 in Big5
+
+// A phone book with the header words: a name column and two fax columns.
+std::string HeaderWordsBook() {
+    return std::string(texts::kNameHeaderWord) + ",Company," + texts::kFaxHeaderWord + ",Home" +
+           texts::kFaxHeaderWord + "\r\n" + kWang + ",Acme,(02) 2700-0101,02-2700-0102\r\n" +
+           "Lee [HQ],Globex,03 555 0301,\r\n" + "No Fax,Initech,,\r\n" +
+           "Chen,\"Umbrella, Ltd\",04-2222-3333"; // no final line break
+}
+
+std::string Record(const std::string& name, const std::string& fax) {
+    std::string record(62, '\0');
+    record.replace(0, name.size(), name);
+    record.replace(31, fax.size(), fax);
+    return record;
+}
+
+std::string Count(int count) { return std::string(1, static_cast<char>(count)) + std::string(3, '\0'); }
+
+class CsvImportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = MakeTestFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        resultPath = folder + "\\result.bin";
+        bookPath = folder + "\\book.csv";
+    }
+
+    // Starts an import of `book` and chooses it in the file dialog.
+    void StartWith(const std::string& book, const std::string& arguments) {
+        WriteFileBytes(bookPath, book);
+        importer.emplace(arguments);
+        HWND fileDialog = importer->WaitForWindow(texts::kChooseCsvTitle);
+        ASSERT_NE(fileDialog, nullptr);
+        ChooseFile(fileDialog, bookPath);
+    }
+    void Start(const std::string& book, int importType, int option = 0) {
+        StartWith(book, resultPath + "||" + std::to_string(option) + "|IMPORT_TYPE_" +
+                            std::to_string(importType));
+    }
+    std::string PickerTitle() const { return std::string(texts::kCsvImportCaption) + " - " + bookPath; }
+    HWND WaitForPicker() {
+        HWND picker = importer->WaitForWindow(PickerTitle());
+        EXPECT_NE(picker, nullptr) << "no picker";
+        if (picker) {
+            EXPECT_NE(::GetDlgItem(picker, IDC_SOURCE_LIST), nullptr);
+        }
+        return picker;
+    }
+    void SelectSource(HWND picker, std::initializer_list<int> entries) {
+        HWND list = ::GetDlgItem(picker, IDC_SOURCE_LIST);
+        ::SendMessageA(list, LB_SETSEL, FALSE, -1);
+        for (int entry : entries)
+            ::SendMessageA(list, LB_SETSEL, TRUE, entry);
+    }
+    void Add(HWND picker) {
+        Click(picker, IDC_ADD_PICKS);
+        PumpMessages(200ms);
+    }
+    std::optional<MessageBoxContents> Answer() { return AnswerMessageBox(*importer); }
+    void ExpectWarning(const char* text, const char* caption) {
+        const auto message = Answer();
+        ASSERT_TRUE(message.has_value());
+        EXPECT_EQ(message->text, text);
+        EXPECT_EQ(message->caption, caption);
+        EXPECT_EQ(message->icon, "warning");
+    }
+    void ExpectHandBack() {
+        ASSERT_TRUE(importer->WaitForExit());
+        EXPECT_EQ(host.Commands(), (Commands{{kRecipientsCommand, 0}}));
+        EXPECT_TRUE(host.Enabled());
+    }
+
+    TestHost host{false};
+    std::string folder;
+    std::string resultPath;
+    std::string bookPath;
+    std::optional<TestImporter> importer;
+};
+
+class LimitedCsvImportTest : public CsvImportTest {
+protected:
+    LimitedCsvImportTest() { host.~TestHost(); new (&host) TestHost(true); }
+};
+
+TEST_F(CsvImportTest, HeaderWordsImportWritesThePickedRecipients) {
+    Start(HeaderWordsBook(), 5);
+    HWND picker = WaitForPicker();
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(ListBoxItems(picker, IDC_SOURCE_LIST),
+              (std::vector<std::string>{kWang + " [(02)2700-0101]", kWang + " [02-2700-0102]",
+                                        "Lee (HQ) [035550301]", "Lee (HQ) []", "No Fax []",
+                                        "No Fax []", "Chen [04-2222-3333]"}));
+    EXPECT_TRUE(ListBoxItems(picker, IDC_PICKED_LIST).empty());
+
+    SelectSource(picker, {0, 2, 3, 4, 6});
+    Add(picker);
+    // The entry without a number is skipped; adding the same entry again changes nothing.
+    SelectSource(picker, {2});
+    Add(picker);
+    EXPECT_EQ(ListBoxItems(picker, IDC_PICKED_LIST),
+              (std::vector<std::string>{kWang + " [(02)2700-0101]", "Lee (HQ) [035550301]",
+                                        "Chen [04-2222-3333]"}));
+    Click(picker, IDOK);
+
+    HWND confirm = importer->WaitForWindow(texts::kConfirmCaption);
+    ASSERT_NE(confirm, nullptr);
+    EXPECT_EQ(ItemText(confirm, IDC_CONFIRM_HEADING),
+              "\xb1N\xb6\xd7\xa4J" "3\xb6\xc7\xafu\xb1" "b\xa4\xe1:");
+    EXPECT_EQ(ItemText(confirm, IDC_SELECTED_COUNT), "3");
+    EXPECT_EQ(ItemText(confirm, IDC_EXCLUDED_COUNT), "1"); // the row without any number
+    EXPECT_EQ(ItemText(confirm, IDC_VALID_COUNT), "3");
+    EXPECT_EQ(ItemText(confirm, IDC_EXCLUDED_LABEL), texts::kExcludedFromDatabase);
+    EXPECT_EQ(ItemText(confirm, IDC_LIMIT_NOTE), "");
+    EXPECT_EQ(ListBoxItems(confirm, IDC_CONFIRM_LIST),
+              (std::vector<std::string>{kWang + "\t(02)2700-0101", "Lee (HQ)\t035550301",
+                                        "Chen\t04-2222-3333"}));
+    Click(confirm, IDOK);
+    ExpectHandBack();
+    EXPECT_EQ(ReadFileBytes(resultPath), Count(3) + Record(kWang, "(02)2700-0101") +
+                                             Record("Lee (HQ)", "035550301") +
+                                             Record("Chen", "04-2222-3333"));
+}
+
+TEST_F(CsvImportTest, ChosenColumnsImportThroughTheColumnDialog) {
+    const std::string book = "Who,Where,Number\r\nAnn,Taipei,0211\r\nBob,Tainan,0622\r\n";
+    Start(book, 4);
+    HWND columns = importer->WaitForWindow(std::string(texts::kCsvImportCaption) + " - " + bookPath);
+    ASSERT_NE(columns, nullptr);
+    ASSERT_NE(::GetDlgItem(columns, IDC_COLUMN_LIST), nullptr);
+    EXPECT_EQ(ListBoxItems(columns, IDC_COLUMN_LIST),
+              (std::vector<std::string>{"Who", "Where", "Number"}));
+    EXPECT_EQ(ItemText(columns, IDC_NAME_COLUMN_BUTTON), texts::kAssignNameCaption);
+    EXPECT_EQ(ItemText(columns, IDC_FAX_COLUMN_BUTTON), texts::kAssignFaxCaption);
+
+    // OK without a fax column is refused with a warning owned by the dialog.
+    Click(columns, IDOK);
+    ExpectWarning(texts::kFaxColumnRequired, texts::kCsvImportCaption);
+    ASSERT_TRUE(::IsWindow(columns));
+
+    ::SendDlgItemMessageA(columns, IDC_COLUMN_LIST, LB_SETCURSEL, 2, 0);
+    Click(columns, IDC_NAME_COLUMN_BUTTON);
+    PumpMessages(100ms);
+    EXPECT_EQ(ItemText(columns, IDC_NAME_COLUMN_TEXT), "Number");
+    EXPECT_EQ(ItemText(columns, IDC_NAME_COLUMN_BUTTON), texts::kReleaseNameCaption);
+    // The fax column on the same field releases the name.
+    Click(columns, IDC_FAX_COLUMN_BUTTON);
+    PumpMessages(100ms);
+    EXPECT_EQ(ItemText(columns, IDC_FAX_COLUMN_TEXT), "Number");
+    EXPECT_EQ(ItemText(columns, IDC_NAME_COLUMN_TEXT), "");
+    EXPECT_EQ(ItemText(columns, IDC_NAME_COLUMN_BUTTON), texts::kAssignNameCaption);
+    EXPECT_EQ(ItemText(columns, IDC_FAX_COLUMN_BUTTON), texts::kReleaseFaxCaption);
+    ::SendDlgItemMessageA(columns, IDC_COLUMN_LIST, LB_SETCURSEL, 0, 0);
+    Click(columns, IDC_NAME_COLUMN_BUTTON);
+    PumpMessages(100ms);
+    Click(columns, IDOK);
+
+    HWND picker = WaitForPicker();
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(ListBoxItems(picker, IDC_SOURCE_LIST),
+              (std::vector<std::string>{"Ann [0211]", "Bob [0622]"}));
+    SelectSource(picker, {1});
+    Add(picker);
+    Click(picker, IDOK);
+    HWND confirm = importer->WaitForWindow(texts::kConfirmCaption);
+    ASSERT_NE(confirm, nullptr);
+    EXPECT_EQ(ItemText(confirm, IDC_EXCLUDED_COUNT), "0");
+    Click(confirm, IDOK);
+    ExpectHandBack();
+    EXPECT_EQ(ReadFileBytes(resultPath), Count(1) + Record("Bob", "0622"));
+}
+
+TEST_F(CsvImportTest, CancelledConfirmationLeavesTheOldFile) {
+    WriteFileBytes(resultPath, "old contents");
+    Start(HeaderWordsBook(), 5);
+    HWND picker = WaitForPicker();
+    ASSERT_NE(picker, nullptr);
+    Add(picker); // the first entry is selected at start
+    Click(picker, IDOK);
+    HWND confirm = importer->WaitForWindow(texts::kConfirmCaption);
+    ASSERT_NE(confirm, nullptr);
+    Click(confirm, IDCANCEL);
+    ExpectWarning(texts::kNoAccountsImported, texts::kImportCaption);
+    ExpectHandBack();
+    EXPECT_EQ(ReadFileBytes(resultPath), "old contents");
+}
+
+TEST_F(CsvImportTest, CancelledPickerImportsNothing) {
+    Start(HeaderWordsBook(), 5);
+    HWND picker = WaitForPicker();
+    ASSERT_NE(picker, nullptr);
+    Add(picker);
+    Click(picker, IDCANCEL);
+    ExpectWarning(texts::kNoAccountsImported, texts::kImportCaption);
+    ExpectHandBack();
+    EXPECT_FALSE(FileExists(resultPath));
+}
+
+TEST_F(CsvImportTest, DeleteKeyAndButtonRemoveSelectedPicks) {
+    Start(HeaderWordsBook(), 5);
+    HWND picker = WaitForPicker();
+    ASSERT_NE(picker, nullptr);
+    SelectSource(picker, {0, 1, 2, 6});
+    Add(picker);
+    HWND picked = ::GetDlgItem(picker, IDC_PICKED_LIST);
+    ::SendMessageA(picked, LB_SETSEL, TRUE, 0);
+    ::SendMessageA(picked, LB_SETSEL, TRUE, 2);
+    ::SetFocus(picked);
+    ::PostMessageA(picked, WM_KEYDOWN, VK_DELETE, 1);
+    PumpMessages(200ms);
+    EXPECT_EQ(ListBoxItems(picker, IDC_PICKED_LIST),
+              (std::vector<std::string>{kWang + " [02-2700-0102]", "Chen [04-2222-3333]"}));
+    ::SendMessageA(picked, LB_SETSEL, TRUE, 1);
+    Click(picker, IDC_DELETE_PICKS);
+    PumpMessages(200ms);
+    EXPECT_EQ(ListBoxItems(picker, IDC_PICKED_LIST),
+              (std::vector<std::string>{kWang + " [02-2700-0102]"}));
+    Click(picker, IDOK);
+    HWND confirm = importer->WaitForWindow(texts::kConfirmCaption);
+    ASSERT_NE(confirm, nullptr);
+    Click(confirm, IDOK);
+    ExpectHandBack();
+    EXPECT_EQ(ReadFileBytes(resultPath), Count(1) + Record(kWang, "02-2700-0102"));
+}
+
+TEST_F(CsvImportTest, TypedNameSelectsTheFirstMatch) {
+    Start(HeaderWordsBook(), 5);
+    HWND picker = WaitForPicker();
+    ASSERT_NE(picker, nullptr);
+    ::SendDlgItemMessageA(picker, IDC_SEARCH_TEXT, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("ch"));
+    PumpMessages(200ms);
+    HWND list = ::GetDlgItem(picker, IDC_SOURCE_LIST);
+    EXPECT_EQ(::SendMessageA(list, LB_GETSELCOUNT, 0, 0), 1);
+    EXPECT_EQ(::SendMessageA(list, LB_GETSEL, 6, 0), TRUE);
+    Click(picker, IDCANCEL);
+    ExpectWarning(texts::kNoAccountsImported, texts::kImportCaption);
+    ExpectHandBack();
+}
+
+TEST_F(CsvImportTest, SingleRecipientOptionRefusesASecondPick) {
+    Start(HeaderWordsBook(), 5, 2);
+    HWND picker = WaitForPicker();
+    ASSERT_NE(picker, nullptr);
+    SelectSource(picker, {0, 2});
+    Add(picker);
+    ExpectWarning(texts::kSingleRecipientOnly, texts::kCsvImportCaption);
+    EXPECT_TRUE(ListBoxItems(picker, IDC_PICKED_LIST).empty());
+    SelectSource(picker, {2});
+    Add(picker);
+    EXPECT_EQ(ListBoxItems(picker, IDC_PICKED_LIST).size(), 1u);
+    Click(picker, IDOK);
+    HWND confirm = importer->WaitForWindow(texts::kConfirmCaption);
+    ASSERT_NE(confirm, nullptr);
+    Click(confirm, IDOK);
+    ExpectHandBack();
+    EXPECT_EQ(ReadFileBytes(resultPath), Count(1) + Record("Lee (HQ)", "035550301"));
+}
+
+TEST_F(LimitedCsvImportTest, HostLimitStopsAt200Recipients) {
+    std::string book = std::string(texts::kNameHeaderWord) + "," + texts::kFaxHeaderWord + "\n";
+    for (int row = 0; row < 205; ++row)
+        book += "N" + std::to_string(row) + "," + std::to_string(1000 + row) + "\n";
+    Start(book, 5);
+    HWND picker = WaitForPicker();
+    ASSERT_NE(picker, nullptr);
+    ::SendDlgItemMessageA(picker, IDC_SOURCE_LIST, LB_SETSEL, TRUE, -1);
+    Add(picker);
+    ExpectWarning(texts::kRecipientLimitReached, texts::kCsvImportCaption);
+    EXPECT_EQ(ListBoxItems(picker, IDC_PICKED_LIST).size(), 200u);
+    Click(picker, IDOK);
+    HWND confirm = importer->WaitForWindow(texts::kConfirmCaption);
+    ASSERT_NE(confirm, nullptr);
+    EXPECT_EQ(ItemText(confirm, IDC_VALID_COUNT), "200");
+    Click(confirm, IDOK);
+    ExpectHandBack();
+    const std::string bytes = ReadFileBytes(resultPath);
+    ASSERT_EQ(bytes.size(), 4u + 200 * 62);
+    EXPECT_EQ(bytes.substr(0, 4), std::string("\xc8\0\0\0", 4));
+    EXPECT_EQ(bytes.substr(4 + 199 * 62, 62), Record("N199", "1199"));
+}
+
+struct FailureCase {
+    const char* name;
+    std::string book;
+    const char* format;
+};
+
+class CsvFailureTest : public CsvImportTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(CsvFailureTest, ShowsItsMessageThenNoAccounts) {
+    Start(GetParam().book, 5);
+    const auto message = Answer();
+    ASSERT_TRUE(message.has_value());
+    std::string expected = GetParam().format;
+    expected.replace(expected.find("%s"), 2, bookPath);
+    EXPECT_EQ(message->text, expected);
+    EXPECT_EQ(message->caption, texts::kCsvErrorCaption);
+    EXPECT_EQ(message->icon, "error");
+    ExpectWarning(texts::kNoAccountsImported, texts::kImportCaption);
+    ExpectHandBack();
+    EXPECT_FALSE(FileExists(resultPath));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CsvFailureTest,
+    ::testing::Values(FailureCase{"empty", "", texts::kCannotAccessFile},
+                      FailureCase{"noFaxColumn", "Name,Phone\r\nAnn,0211\r\n", texts::kNoFaxNumberInFile},
+                      FailureCase{"unclosedQuote",
+                                  std::string(texts::kNameHeaderWord) + "," + texts::kFaxHeaderWord +
+                                      "\r\nAnn,\"0211\r\n",
+                                  texts::kCsvFormatInvalid}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CsvImportTest, FileHeldOpenWithoutSharingCannotBeRead) {
+    WriteFileBytes(bookPath, HeaderWordsBook());
+    importer.emplace(resultPath + "||0|IMPORT_TYPE_5");
+    HWND fileDialog = importer->WaitForWindow(texts::kChooseCsvTitle);
+    ASSERT_NE(fileDialog, nullptr);
+    HANDLE held = ::CreateFileA(bookPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ChooseFile(fileDialog, bookPath);
+    const auto message = Answer();
+    ::CloseHandle(held);
+    ASSERT_TRUE(message.has_value());
+    std::string expected = texts::kCannotAccessFile;
+    expected.replace(expected.find("%s"), 2, bookPath);
+    EXPECT_EQ(message->text, expected);
+    EXPECT_EQ(message->icon, "error");
+    ExpectWarning(texts::kNoAccountsImported, texts::kImportCaption);
+    ExpectHandBack();
+}
+
+TEST_F(CsvImportTest, UnwritableResultIsReportedAndLeavesTheOldFile) {
+    WriteFileBytes(resultPath, "old contents");
+    HANDLE held = ::CreateFileA(resultPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Start(HeaderWordsBook(), 5);
+    HWND picker = WaitForPicker();
+    ASSERT_NE(picker, nullptr);
+    Add(picker);
+    Click(picker, IDOK);
+    HWND confirm = importer->WaitForWindow(texts::kConfirmCaption);
+    ASSERT_NE(confirm, nullptr);
+    Click(confirm, IDOK);
+    const auto message = Answer();
+    ::CloseHandle(held);
+    ASSERT_TRUE(message.has_value());
+    std::string expected = texts::kCannotWriteResult;
+    expected.replace(expected.find("%s"), 2, resultPath);
+    EXPECT_EQ(message->text, expected);
+    EXPECT_EQ(message->caption, texts::kImportCaption);
+    EXPECT_EQ(message->icon, "error");
+    ExpectHandBack();
+    EXPECT_EQ(ReadFileBytes(resultPath), "old contents");
+}
+
+TEST_F(CsvImportTest, ResultFolderThatDoesNotExistIsReported) {
+    resultPath = folder + "\\missing\\result.bin";
+    Start(HeaderWordsBook(), 5);
+    HWND picker = WaitForPicker();
+    ASSERT_NE(picker, nullptr);
+    Add(picker);
+    Click(picker, IDOK);
+    HWND confirm = importer->WaitForWindow(texts::kConfirmCaption);
+    ASSERT_NE(confirm, nullptr);
+    Click(confirm, IDOK);
+    const auto message = Answer();
+    ASSERT_TRUE(message.has_value());
+    EXPECT_NE(message->text.find(resultPath), std::string::npos);
+    EXPECT_EQ(message->icon, "error");
+    ExpectHandBack();
+}
+
+TEST_F(CsvImportTest, EmptyCommandLineConfirmsButWritesNothing) {
+    WriteFileBytes(bookPath, HeaderWordsBook());
+    importer.emplace("");
+    HWND chooser = importer->WaitForWindow(texts::kImportCaption);
+    ASSERT_NE(chooser, nullptr);
+    SetCheck(chooser, IDC_SEARCH_COLUMNS, true);
+    Click(chooser, IDOK);
+    HWND fileDialog = importer->WaitForWindow(texts::kChooseCsvTitle);
+    ASSERT_NE(fileDialog, nullptr);
+    ChooseFile(fileDialog, bookPath);
+    HWND picker = WaitForPicker();
+    ASSERT_NE(picker, nullptr);
+    Add(picker);
+    Click(picker, IDOK);
+    HWND confirm = importer->WaitForWindow(texts::kConfirmCaption);
+    ASSERT_NE(confirm, nullptr);
+    Click(confirm, IDOK);
+    ExpectWarning(texts::kNoAccountsImported, texts::kImportCaption);
+    ExpectHandBack();
+}
+
+} // namespace
+} // namespace e2e
