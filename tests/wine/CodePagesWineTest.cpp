@@ -190,7 +190,17 @@ TEST(Normalization, MissingLibraryIsNoError) {
     EXPECT_EQ(WideToCp1258(0, u"\u1EA5", -1, bytes, sizeof bytes, nullptr, nullptr), 3);
 }
 
-TEST(IsDoubleByteStart, UsesThePlatformsLeadBytes) {
+// A UTF-8 name field becomes the system code page where it lies, through a 128-unit buffer.
+std::string NameFieldToAnsi(const std::string& utf8) {
+    char field[128] = {};
+    utf8.copy(field, sizeof field - 1);
+    char16_t wide[128] = {};
+    CodePageToWide(CP_UTF8, 0, field, -1, wide, 128);
+    WideToCodePage(::GetACP(), WC_COMPOSITECHECK, wide, -1, field, 128, nullptr, nullptr);
+    return field;
+}
+
+TEST(Big5System, LeadBytesAndNames) {
     if (::GetACP() != 950)
         GTEST_SKIP() << "ANSI code page " << ::GetACP();
     EXPECT_TRUE(IsDoubleByteStart("\xA4\x5D"));
@@ -198,6 +208,21 @@ TEST(IsDoubleByteStart, UsesThePlatformsLeadBytes) {
     char name[] = "[\xA4\x5D]";
     ReplaceBrackets(name);
     EXPECT_STREQ(name, "(\xA4\x5D)");
+    EXPECT_EQ(NameFieldToAnsi("\xE7\x8E\x8B\xE5\xB0\x8F\xE6\x98\x8E"), "\xA4\xFD\xA4\x70\xA9\xFA");
+}
+
+TEST(VietnameseSystem, ToneMarksJoinTheirLetters) {
+    if (::GetACP() != platform::kCodePageVietnamese)
+        GTEST_SKIP() << "ANSI code page " << ::GetACP();
+    EXPECT_TRUE(IsDoubleByteStart("A\xEC"));
+    EXPECT_FALSE(IsDoubleByteStart("B\xD2"));
+    EXPECT_FALSE(IsDoubleByteStart("\xA4\x5D"));
+    char16_t wide[8] = {};
+    EXPECT_EQ(CodePageToWide(CP_ACP, 0, "A\xEC", -1, wide, 8), 2);
+    EXPECT_EQ(wide[0], u'\u00C1');
+    // Nguyen with circumflex and tilde, precomposed and decomposed.
+    EXPECT_EQ(NameFieldToAnsi("Nguy\xE1\xBB\x85n"), "Nguy\xEA\xDEn");
+    EXPECT_EQ(NameFieldToAnsi("Nguye\xCC\x82\xCC\x83n"), "Nguy\xEA\xDEn");
 }
 
 } // namespace
