@@ -77,12 +77,16 @@ void CsvRecipientDialog::OnAdd() {
                                             reinterpret_cast<LPARAM>(room.data()));
                          });
     HWND picked = pickedList_.Handle();
+    ::SendMessageA(picked, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageA(picked, LB_INITSTORAGE, outcome.added, static_cast<LPARAM>(outcome.added) * 64);
     for (int entry = picker_.PickedCount() - outcome.added; entry < picker_.PickedCount();
          ++entry) {
         const LRESULT position = ::SendMessageA(
             picked, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(picker_.PickedText(entry).CStr()));
         ::SendMessageA(picked, LB_SETITEMDATA, position, picker_.PickedCandidate(entry));
     }
+    ::SendMessageA(picked, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(picked, nullptr, TRUE);
     if (outcome.message)
         ShowMessageBox(Window(), outcome.message, texts::kCsvImportCaption, MB_OK | MB_ICONWARNING);
 }
