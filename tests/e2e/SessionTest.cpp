@@ -216,5 +216,25 @@ TEST_F(SessionTest, HostStaysDisabledAfterAMessageBoxCloses) {
     ExpectHandBack(importer, kRecipientsCommand);
 }
 
+TEST_F(SessionTest, HelpButtonShowsNoMessageEvenWhenTheHelpFileIsMissing) {
+    for (const char* helpField : {"", "missing.chm"}) {
+        SCOPED_TRACE(std::string("help field: ") + helpField);
+        TestHost sessionHost;
+        TestImporter importer(ResultPath() + "|" + helpField + "|0");
+        HWND chooser = WaitForChooser(importer);
+        ASSERT_NE(chooser, nullptr);
+        Click(chooser, IDC_CHOOSER_HELP);
+        PumpMessages(3s);
+        for (const std::string& caption : importer.WindowCaptions()) {
+            HWND window = importer.WaitForWindow(caption, 0ms);
+            EXPECT_EQ(::GetDlgItem(window, 0xFFFF), nullptr) << "message box: " << caption;
+        }
+        ASSERT_TRUE(::IsWindow(chooser));
+        Click(chooser, IDCANCEL);
+        ASSERT_TRUE(importer.WaitForExit());
+        EXPECT_EQ(sessionHost.Commands(), (Commands{{kRecipientsCommand, 0}}));
+    }
+}
+
 } // namespace
 } // namespace e2e
