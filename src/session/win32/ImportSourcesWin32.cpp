@@ -1,31 +1,38 @@
 #include "session/win32/ImportSourcesWin32.h"
 
+#include "addressbook/win32/AddressImport.h"
 #include "csv/CsvReader.h"
 #include "csv/win32/CsvDialogsWin32.h"
 #include "session/win32/ImportApp.h"
 
-// The address-book and speed-dial readers are not part of this build yet: each of them
-// imports nothing, which the session reports as "no accounts imported".
-
 bool ImportSourcesWin32::StartMapi() {
-    return true;
+    return addressBooks_.StartMapi(app_.DisabledHost());
 }
 
-void ImportSourcesWin32::StopMapi() {}
-
-bool ImportSourcesWin32::OpenWab(const std::string&) {
-    return true;
+void ImportSourcesWin32::StopMapi() {
+    addressBooks_.StopMapi(app_.DisabledHost());
 }
 
-void ImportSourcesWin32::ReleaseWab() {}
+bool ImportSourcesWin32::OpenWab(const std::string& path) {
+    return addressBooks_.OpenWab(path);
+}
 
-void ImportSourcesWin32::PickAndImportAddresses(SessionLists&, ImportStatistics&) {}
+void ImportSourcesWin32::ReleaseWab() {
+    addressBooks_.ReleaseWab();
+}
+
+void ImportSourcesWin32::PickAndImportAddresses(SessionLists& lists, ImportStatistics& statistics) {
+    ::PickAndImportAddresses(addressBooks_, app_.DisabledHost(), lists, statistics);
+}
 
 int ImportSourcesWin32::ReadCsvFile(const std::string& path, SessionLists& lists, int32_t& excluded,
                                     int importType, int optionFlags) {
     CsvDialogsWin32 dialogs;
     return ::ReadCsvFile(path, lists, excluded, importType, optionFlags, dialogs);
 }
+
+// The speed-dial reader is not part of this build yet: it imports nothing, which the session
+// reports as "no accounts imported".
 
 int ImportSourcesWin32::ImportSpeedDialFile(const std::string&, SessionLists&, int32_t&, int) {
     return 0;

@@ -1,6 +1,7 @@
 // The import sources as the Windows program runs them.
 #pragma once
 
+#include "addressbook/win32/AddressBookProviders.h"
 #include "session/Desktop.h"
 
 class ImportApp;
@@ -23,4 +24,5 @@ class ImportSourcesWin32 : public ImportSources {
 
   private:
     [[maybe_unused]] ImportApp& app_;
+    AddressBookProviders addressBooks_;
 };
