@@ -313,7 +313,8 @@ std::optional<MessageBoxContents> AnswerMessageBox(const Importer& importer, int
     while (std::chrono::steady_clock::now() < end && importer.Running()) {
         for (const std::string& caption : importer.WindowCaptions()) {
             HWND box = importer.WaitForWindow(caption, 0ms);
-            if (box && ::GetDlgItem(box, kMessageTextId)) {
+            // The progress notice also has a static 0xFFFF, but no button.
+            if (box && ::GetDlgItem(box, kMessageTextId) && ::GetDlgItem(box, button)) {
                 MessageBoxContents contents = ReadMessageBox(box);
                 Click(box, button);
                 PumpMessages(100ms);
