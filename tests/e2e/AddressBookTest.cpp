@@ -436,6 +436,30 @@ TEST_F(AddressBookTest, RefusedLogonOrUnopenedAddressBookImportsNothingAndUnwind
     }
 }
 
+TEST_F(AddressBookTest, ChooserOffersBothAddressBooksAndRunsTheDefaultWabFile) {
+    WriteFixture("contact\ta\tname=A\tprimary=1\npick\ta\n");
+    ::SetEnvironmentVariableA("TEST_WAB_DEFAULT_FIXTURE", fixturePath.c_str());
+    ::WriteProfileStringA("Mail", "MAPIX", "1");
+    TestImporter importer(resultPath + "||0");
+    HWND chooser = importer.WaitForWindow(texts::kImportCaption);
+    ::WriteProfileStringA("Mail", "MAPIX", "0");
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(
+        ComboBoxItems(chooser, IDC_IMPORT_TYPE_LIST),
+        (Strings{texts::kMapiEntry, texts::kWabEntry, texts::kCsvEntry, texts::kSpeedDialEntry}));
+    // The address-book entry with its default-file box checked is import type 3.
+    SelectComboItem(chooser, IDC_IMPORT_TYPE_LIST, 1);
+    EXPECT_TRUE(ItemChecked(chooser, IDC_DEFAULT_WAB));
+    Click(chooser, IDOK);
+    HWND dialog = WaitForConfirmation(importer);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ReadConfirmation(dialog).lines, (Strings{"A\t1"}));
+    Click(dialog, IDOK);
+    ExpectHandBack(importer);
+    EXPECT_EQ(ReadFileBytes(resultPath), ExpectedFile({"A [1]"}));
+    ExpectAllReleased(ProviderReport());
+}
+
 TEST_F(AddressBookTest, MissingMapiLibraryIsReported) {
     // Run from the build folder, where no MAPI32.DLL is beside the importer and Wine's own is
     // overridden away.
