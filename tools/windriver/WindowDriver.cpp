@@ -272,7 +272,8 @@ void Click(HWND dialog, int controlId) {
 void SelectComboItem(HWND dialog, int controlId, int index) {
     HWND combo = ::GetDlgItem(dialog, controlId);
     ::SendMessageA(combo, CB_SETCURSEL, index, 0);
-    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, CBN_SELCHANGE),
+    // Sent, not posted: the dialog has handled the change when this returns.
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, CBN_SELCHANGE),
                    reinterpret_cast<LPARAM>(combo));
     PumpMessages(100ms);
 }
@@ -280,7 +281,7 @@ void SelectComboItem(HWND dialog, int controlId, int index) {
 void SetCheck(HWND dialog, int controlId, bool checked) {
     HWND box = ::GetDlgItem(dialog, controlId);
     ::SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
                    reinterpret_cast<LPARAM>(box));
     PumpMessages(50ms);
 }
