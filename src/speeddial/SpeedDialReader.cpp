@@ -1,0 +1,151 @@
+#include "speeddial/SpeedDialReader.h"
+
+#include "platform/Files.h"
+#include "session/SourceFailures.h"
+#include "speeddial/ColumnSearch.h"
+#include "speeddial/FaxLine.h"
+#include "speeddial/HeaderSignatures.h"
+#include "speeddial/Numbers.h"
+#include "speeddial/TextLines.h"
+#include "speeddial/Version0Line.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr int kCheckColumnVersion = 5;
+
+int FailureOf(platform::ReadStatus status) {
+    switch (status) {
+    case platform::ReadStatus::CannotOpen:
+        return kFileCannotOpen;
+    case platform::ReadStatus::CannotSize:
+        return kFileSizeUnreadable;
+    case platform::ReadStatus::OutOfMemory:
+        return kOutOfMemory;
+    default:
+        return kNothingRead;
+    }
+}
+
+// The header is the first line a line feed ended that is not empty; failing that, the text
+// after the last line feed.
+std::size_t HeaderIndex(const TextLines& lines) {
+    const std::size_t terminated = lines.TerminatedCount();
+    for (std::size_t index = 0; index < terminated; ++index)
+        if (lines.Line(index)[0] != '\0')
+            return index;
+    return terminated;
+}
+
+bool MatchHeader(char* line, EwsFormat& format) {
+    LineFields header;
+    header.Split(line);
+    for (const HeaderSignature& signature : headerSignatures) {
+        if (!MatchSignature(header, signature))
+            continue;
+        format.ewsFormatVersion = DigitValue(header.Field(2));
+        if (format.ewsFormatVersion > 0) {
+            const char* revision = header.Field(3);
+            format.ewsFormatRevision = revision ? DigitValue(revision) : 0;
+        }
+        return true;
+    }
+    return false;
+}
+
+struct DataColumns {
+    int fax = -1;
+    int encoded = -1;
+};
+
+DataColumns FindDataColumns(const char* titleLine, int32_t version) {
+    DataColumns columns;
+    if (!titleLine)
+        return columns;
+    columns.fax = FindFaxColumn(titleLine);
+    if (version >= kCheckColumnVersion) {
+        columns.encoded = FindEncodedColumn(titleLine);
+        if (columns.encoded < 0)
+            columns.fax = -1; // such a file yields no record
+    }
+    return columns;
+}
+
+bool IsEndMarker(int splitResult, const LineFields& line) {
+    return splitResult == 1 && line.Equals(0, "*");
+}
+
+} // namespace
+
+int ReadSpeedDialRecords(const std::string& sourcePath, SessionLists& lists, int32_t& excludedLines,
+                         SpeedDialState& state) {
+    platform::FileBytes file;
+    const platform::ReadStatus status = platform::ReadWholeFile(sourcePath, file);
+    if (status != platform::ReadStatus::Ok)
+        return FailureOf(status);
+    if (file.size == 0)
+        return kNothingRead;
+    TextLines lines;
+    if (!lines.Cut(file.data.get(), file.size))
+        return kOutOfMemory;
+
+    const std::size_t terminated = lines.TerminatedCount();
+    const std::size_t header = HeaderIndex(lines);
+    EwsFormat& format = state.format;
+    format = EwsFormat{};
+    if (!MatchHeader(lines.Line(header), format))
+        return kUnknownSpeedDialFormat;
+
+    const int32_t version = format.ewsFormatVersion;
+    // t: the header line for version 0, the column-title line after it for the others.
+    const std::size_t titles = version > 0 ? header + 1 : header;
+    const std::size_t firstData = titles + 1;
+    const std::size_t dataLines = firstData < terminated ? terminated - firstData : 0;
+    if (!state.speedDialTable.Allocate(dataLines))
+        return kOutOfMemory;
+
+    DataColumns columns;
+    if (version > 0)
+        columns = FindDataColumns(titles <= terminated ? lines.Line(titles) : nullptr, version);
+
+    excludedLines = 0;
+    if (version > 0 && columns.fax < 0)
+        return kNoFaxNumberFound;
+    LineFields line;
+    int accepted = 0;
+    for (std::size_t index = firstData; index < terminated; ++index) {
+        const int result = line.Split(lines.Line(index));
+        if (result == 0)
+            continue;
+        if (IsEndMarker(result, line))
+            break;
+        SpeedDialRecord* record = state.speedDialTable.StartRecord();
+        if (!record)
+            break;
+        const bool ok =
+            version == 0 ? ParseVersion0Line(line, *record, lists)
+                         : ParseFaxLine(line, *record, lists, columns.fax, columns.encoded, format);
+        if (ok) {
+            ++accepted;
+        } else {
+            state.speedDialTable.DropLastRecord();
+            ++excludedLines;
+        }
+    }
+    return accepted > 0 ? accepted : kNoFaxNumberFound;
+}
+
+int ImportSpeedDialFile(const std::string& sourcePath, SessionLists& lists, int32_t& excludedLines,
+                        int optionFlags, SpeedDialState& state, SpeedDialDialogs& dialogs) {
+    const int records = ReadSpeedDialRecords(sourcePath, lists, excludedLines, state);
+    if (records <= 0)
+        return records;
+    lists.count = records;
+    SpeedDialPicker picker(sourcePath, state.speedDialTable.Records(), lists, optionFlags);
+    if (!dialogs.PickRecipients(picker)) {
+        picker.Cancel();
+        return 0;
+    }
+    return picker.Confirm();
+}

@@ -1,0 +1,34 @@
+#include "speeddial/TextLines.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <stdexcept>
+
+bool TextLines::Cut(char* text, std::size_t size) {
+    lines_.clear();
+    const std::size_t lineFeeds = static_cast<std::size_t>(std::count(text, text + size, '\n'));
+    try {
+        lines_.reserve(lineFeeds + 1);
+    } catch (const std::bad_alloc&) {
+        return false;
+    } catch (const std::length_error&) {
+        return false;
+    }
+    char* start = text;
+    char* const end = text + size;
+    lines_.push_back(start);
+    while (start < end) {
+        char* lineFeed =
+            static_cast<char*>(std::memchr(start, '\n', static_cast<std::size_t>(end - start)));
+        if (!lineFeed)
+            break;
+        if (lineFeed != text && lineFeed[-1] == '\r')
+            lineFeed[-1] = '\0';
+        else
+            *lineFeed = '\0';
+        start = lineFeed + 1;
+        lines_.push_back(start);
+    }
+    return true;
+}
