@@ -60,11 +60,6 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     return true;
 }
 
-bool SameRecipient(const SpeedDialRecord& left, const SpeedDialRecord& right) {
-    return MemberText(left.faxNumber) == MemberText(right.faxNumber) &&
-           MemberText(left.name) == MemberText(right.name);
-}
-
 std::string ReplaceQuestion(const SpeedDialRecord& picked) {
     std::string question = texts::kReplaceNameLabel;
     question += MemberText(picked.name);
@@ -84,6 +79,7 @@ SpeedDialPicker::SpeedDialPicker(std::string sourcePath, std::span<const SpeedDi
     lists_.count = 0;
     numbers_.assign(lists_.pickedRecords.begin(),
                     lists_.pickedRecords.begin() + static_cast<std::ptrdiff_t>(records));
+    isPicked_.assign(records, 0);
     source_.reserve(records);
     for (std::size_t record = 0; record < records; ++record)
         source_.push_back({numbers_[record], static_cast<int>(record)});
@@ -199,22 +195,43 @@ int SpeedDialPicker::AddPicks(std::span<const int> selected, SpeedDialPickerView
         view);
 }
 
+std::size_t SpeedDialPicker::RecipientKeyHash::operator()(const RecipientKey& key) const {
+    const std::size_t fax = std::hash<std::string_view>{}(key.faxNumber);
+    return fax ^ (std::hash<std::string_view>{}(key.name) + 0x9e3779b97f4a7c15ULL + (fax << 6) +
+                  (fax >> 2));
+}
+
+SpeedDialPicker::RecipientKey SpeedDialPicker::KeyOf(int record) const {
+    const SpeedDialRecord& entry = Record(record);
+    return {MemberText(entry.name), MemberText(entry.faxNumber)};
+}
+
+void SpeedDialPicker::MarkPicked(int record, bool picked) {
+    isPicked_[static_cast<std::size_t>(record)] = picked ? 1 : 0;
+    if (picked)
+        pickedRecipients_[KeyOf(record)] = record;
+    else
+        pickedRecipients_.erase(KeyOf(record));
+}
+
 int SpeedDialPicker::AddOne(int position, SpeedDialPickerView& view) {
     const int record = SourceRecord(position);
-    if (std::find(picked_.begin(), picked_.end(), record) != picked_.end())
+    if (isPicked_[static_cast<std::size_t>(record)])
         return 0;
     // Picked entries are never equal to each other, so at most one is equal to this one.
-    for (std::size_t at = 0; at < picked_.size(); ++at) {
-        const SpeedDialRecord& picked = Record(picked_[at]);
-        if (!SameRecipient(picked, Record(record)))
-            continue;
-        if (!view.AskReplace(ReplaceQuestion(picked)))
+    const auto equal = pickedRecipients_.find(KeyOf(record));
+    if (equal != pickedRecipients_.end()) {
+        const int replaced = equal->second;
+        if (!view.AskReplace(ReplaceQuestion(Record(replaced))))
             return 0;
-        picked_.erase(picked_.begin() + static_cast<std::ptrdiff_t>(at));
-        view.RemovePicked(static_cast<int>(at));
-        break;
+        const auto at = std::find(picked_.begin(), picked_.end(), replaced);
+        const int removedPosition = static_cast<int>(at - picked_.begin());
+        picked_.erase(at);
+        MarkPicked(replaced, false);
+        view.RemovePicked(removedPosition);
     }
     picked_.push_back(record);
+    MarkPicked(record, true);
     view.AppendPicked(ListText(record), record);
     return 1;
 }
@@ -222,12 +239,18 @@ int SpeedDialPicker::AddOne(int position, SpeedDialPickerView& view) {
 bool SpeedDialPicker::DeletePicked(std::span<const int> selected) {
     if (selected.empty())
         return false;
-    std::vector<int> positions(selected.begin(), selected.end());
-    std::sort(positions.begin(), positions.end(), std::greater<>());
-    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    for (const int position : positions)
+    std::vector<char> removed(picked_.size(), 0);
+    for (const int position : selected)
         if (position >= 0 && position < PickedCount())
-            picked_.erase(picked_.begin() + position);
+            removed[static_cast<std::size_t>(position)] = 1;
+    std::size_t kept = 0;
+    for (std::size_t position = 0; position < picked_.size(); ++position) {
+        if (removed[position])
+            MarkPicked(picked_[position], false);
+        else
+            picked_[kept++] = picked_[position];
+    }
+    picked_.resize(kept);
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 inline constexpr char kSpeedDialHelpTopic[] = "/html/id_help_ewsinfo.htm";
@@ -109,11 +110,27 @@ class SpeedDialPicker {
     int AddOne(int position, SpeedDialPickerView& view);
     std::string ListText(int record) const;
 
+    // The name and fax number of a record, as the equal-entry test compares them.
+    struct RecipientKey {
+        std::string_view name;
+        std::string_view faxNumber;
+        bool operator==(const RecipientKey&) const = default;
+    };
+    struct RecipientKeyHash {
+        std::size_t operator()(const RecipientKey& key) const;
+    };
+    RecipientKey KeyOf(int record) const;
+    void MarkPicked(int record, bool picked);
+
     std::string sourcePath_;
     std::span<const SpeedDialRecord> table_;
     SessionLists& lists_;
     int optionFlags_;
     std::vector<SourceEntry> source_;
     std::vector<std::string> numbers_; // by record
-    std::vector<int> picked_;
+    std::vector<int> picked_;          // records, in list order
+    // Kept beside picked_ so that adding stays fast for large lists: which records are
+    // picked, and the picked record of each name and fax number (never more than one).
+    std::vector<char> isPicked_;
+    std::unordered_map<RecipientKey, int, RecipientKeyHash> pickedRecipients_;
 };

@@ -9,7 +9,8 @@
 #include "speeddial/TextLines.h"
 #include "speeddial/Version0Line.h"
 
-#include <cstring>
+#include <new>
+#include <stdexcept>
 
 namespace {
 
@@ -76,6 +77,43 @@ bool IsEndMarker(int splitResult, const LineFields& line) {
     return splitResult == 1 && line.Equals(0, "*");
 }
 
+// Room for one entry per data line in each of the five lists.
+void ReserveEntries(SessionLists& lists, std::size_t dataLines) {
+    for (StringList* list : {&lists.pickedRecords, &lists.confidentialTexts, &lists.relayTexts,
+                             &lists.fcodeTexts, &lists.modeTexts})
+        list->Reserve(list->Size() + dataLines);
+}
+
+// The data lines from `first` up to the end marker or the last line a line feed ended. Returns
+// the number of records accepted into `table`.
+int ParseDataLines(const TextLines& lines, std::size_t first, DataColumns columns,
+                   const EwsFormat& format, SpeedDialTable& table, SessionLists& lists,
+                   int32_t& excludedLines) {
+    LineFields line;
+    int accepted = 0;
+    for (std::size_t index = first; index < lines.TerminatedCount(); ++index) {
+        const int result = line.Split(lines.Line(index));
+        if (result == 0)
+            continue;
+        if (IsEndMarker(result, line))
+            break;
+        SpeedDialRecord* record = table.StartRecord();
+        if (!record)
+            break;
+        const bool ok =
+            format.ewsFormatVersion == 0
+                ? ParseVersion0Line(line, *record, lists)
+                : ParseFaxLine(line, *record, lists, columns.fax, columns.encoded, format);
+        if (ok) {
+            ++accepted;
+        } else {
+            table.DropLastRecord();
+            ++excludedLines;
+        }
+    }
+    return accepted;
+}
+
 } // namespace
 
 int ReadSpeedDialRecords(const std::string& sourcePath, SessionLists& lists, int32_t& excludedLines,
@@ -112,26 +150,15 @@ int ReadSpeedDialRecords(const std::string& sourcePath, SessionLists& lists, int
     excludedLines = 0;
     if (version > 0 && columns.fax < 0)
         return kNoFaxNumberFound;
-    LineFields line;
     int accepted = 0;
-    for (std::size_t index = firstData; index < terminated; ++index) {
-        const int result = line.Split(lines.Line(index));
-        if (result == 0)
-            continue;
-        if (IsEndMarker(result, line))
-            break;
-        SpeedDialRecord* record = state.speedDialTable.StartRecord();
-        if (!record)
-            break;
-        const bool ok =
-            version == 0 ? ParseVersion0Line(line, *record, lists)
-                         : ParseFaxLine(line, *record, lists, columns.fax, columns.encoded, format);
-        if (ok) {
-            ++accepted;
-        } else {
-            state.speedDialTable.DropLastRecord();
-            ++excludedLines;
-        }
+    try {
+        ReserveEntries(lists, dataLines);
+        accepted = ParseDataLines(lines, firstData, columns, format, state.speedDialTable, lists,
+                                  excludedLines);
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemory; // the texts of the lists could not be had
+    } catch (const std::length_error&) {
+        return kOutOfMemory;
     }
     return accepted > 0 ? accepted : kNoFaxNumberFound;
 }

@@ -264,6 +264,20 @@ TEST_F(SpeedDialPickerTest, DeleteRemovesEverySelectedPickedEntry) {
     EXPECT_EQ(Picked(picker), (Records{1}));
 }
 
+TEST_F(SpeedDialPickerTest, ADeletedEntryCanBeAddedAgainWithoutAQuestion) {
+    Add("1", "Chen", "02-1");
+    Add("2", "Chen", "02-1");
+    SpeedDialPicker picker = Make();
+    AddRecords(picker, {0});
+    const int first[] = {0};
+    EXPECT_TRUE(picker.DeletePicked(first));
+    EXPECT_EQ(AddRecords(picker, {1}), 1);
+    EXPECT_TRUE(picker.DeletePicked(first));
+    EXPECT_EQ(AddRecords(picker, {0}), 1);
+    EXPECT_TRUE(view.questions.empty());
+    EXPECT_EQ(Picked(picker), (Records{0}));
+}
+
 TEST_F(SpeedDialPickerTest, DetailsNeedExactlyOneSelectedEntry) {
     Add("7", "Seven", "07");
     Add("8", "Eight", "08");
