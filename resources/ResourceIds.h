@@ -52,6 +52,15 @@
 #define IDC_SOURCE_LIST 1004
 #define IDC_PICKER_HELP 1047
 #define IDC_DELETE_PICKS 1049
+#define IDC_VIEW_DETAILS 1050
+
+// Speed-dial detail dialog
+#define IDC_DETAIL_NAME 1060
+#define IDC_DETAIL_FAX 1061
+#define IDC_DETAIL_MODE 1062
+#define IDC_DETAIL_CONFIDENTIAL 1063
+#define IDC_DETAIL_RELAY 1064
+#define IDC_DETAIL_FCODE 1065
 
 // The host window's child that limits an import to 200 recipients
 #define IDC_HOST_LIMIT_CHILD 1008

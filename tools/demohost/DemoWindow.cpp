@@ -23,9 +23,9 @@ const wchar_t* const kImportTypeNames[] = {
     L"6  短縮撥號EWS-CSV",
 };
 
-std::wstring FromAnsi(const std::string& text) {
+std::wstring FromUtf8(const std::string& text) {
     std::wstring wide(text.size() + 1, L'\0');
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+    const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                              wide.data(), static_cast<int>(wide.size()));
     wide.resize(static_cast<std::size_t>(length));
     return wide;
@@ -151,11 +151,11 @@ void DemoWindow::ShowBook() {
     HWND list = ::GetDlgItem(window_, kPhoneBookList);
     ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
     for (const std::string& line : book_.lines)
-        ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(FromAnsi(line).c_str()));
+        ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(FromUtf8(line).c_str()));
     const std::wstring status =
         L"收到命令 " + std::to_wstring(lastCommand_) + L"：" +
         (book_.problem.empty() ? std::to_wstring(book_.lines.size()) + L" 筆記錄"
-                               : FromAnsi(book_.problem));
+                               : FromUtf8(book_.problem));
     ::SetWindowTextW(::GetDlgItem(window_, kStatusText), status.c_str());
 }
 

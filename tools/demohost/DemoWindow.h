@@ -24,6 +24,7 @@ class DemoWindow {
 
     HWND Handle() const { return window_; }
     void Apply(const ImportSettings& settings);
+    void SetResultPath(std::string path) { resultPath_ = std::move(path); }
     // Starts the importer; returns its process handle (the caller closes it), or null.
     HANDLE StartImport();
     const PhoneBook& Book() const { return book_; }

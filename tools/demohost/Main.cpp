@@ -44,10 +44,17 @@ int RunScripted(DemoWindow& window, const std::string& examples, const std::stri
         {"CSV phone book, columns found by their header words",
          {false, false, 0},
          examples + "\\phonebook-header-words.csv"},
+        {"Speed-dial list of a multifunction device (EWS-CSV version 5)",
+         {false, false, 6},
+         examples + "\\speeddial-v5.csv"},
     };
     bool all = true;
-    for (const ScriptedImport& import : imports)
+    int number = 0;
+    for (const ScriptedImport& import : imports) {
+        // Each import's result stays beside the screenshots for exchange-dump to print.
+        window.SetResultPath(shots + "\\import-" + std::to_string(++number) + ".bin");
         all = demo.Run(import) && all;
+    }
     return all ? 0 : 1;
 }
 

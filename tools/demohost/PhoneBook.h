@@ -8,7 +8,7 @@ inline constexpr int kRecipientsCommand = 1022;
 inline constexpr int kSpeedDialCommand = 1028;
 
 struct PhoneBook {
-    std::vector<std::string> lines; // Big5 text, "name\tfax\t..."
+    std::vector<std::string> lines; // UTF-8, the record's members separated by tabs
     std::string problem;            // why the file could not be read; empty when it could
 };
 

@@ -116,7 +116,7 @@ bool ScriptedDemo::Run(const ScriptedImport& import) {
     HANDLE process = host_.StartImport();
     if (!process)
         return false;
-    DWORD processId = ::GetProcessId(process);
+    processId_ = ::GetProcessId(process);
     std::set<HWND> handled;
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (::WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
@@ -124,7 +124,7 @@ bool ScriptedDemo::Run(const ScriptedImport& import) {
             ::TerminateProcess(process, 1);
             break;
         }
-        for (HWND window : VisibleWindowsOf(processId)) {
+        for (HWND window : VisibleWindowsOf(processId_)) {
             if (handled.count(window) || !::IsWindowEnabled(window))
                 continue;
             PumpMessages(std::chrono::milliseconds(300));
@@ -138,6 +138,16 @@ bool ScriptedDemo::Run(const ScriptedImport& import) {
     Shot("host-after");
     PrintBook(import.title);
     return true;
+}
+
+HWND ScriptedDemo::WaitForWindowWith(int controlId) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        for (HWND window : VisibleWindowsOf(processId_))
+            if (Has(window, controlId))
+                return window;
+        PumpMessages(std::chrono::milliseconds(100));
+    }
+    return nullptr;
 }
 
 bool ScriptedDemo::HandleWindow(HWND window, const ScriptedImport& import) {
@@ -170,6 +180,22 @@ bool ScriptedDemo::HandleWindow(HWND window, const ScriptedImport& import) {
         Click(window, IDOK);
         return true;
     }
+    if (Has(window, IDC_VIEW_DETAILS)) {
+        Shot("speed-dial-picker");
+        ::SendDlgItemMessageA(window, IDC_SOURCE_LIST, LB_SETSEL, FALSE, -1);
+        ::SendDlgItemMessageA(window, IDC_SOURCE_LIST, LB_SETSEL, TRUE, 0);
+        Click(window, IDC_VIEW_DETAILS);
+        if (HWND details = WaitForWindowWith(IDC_DETAIL_NAME)) {
+            Shot("speed-dial-details");
+            Click(details, IDOK);
+            PumpMessages(std::chrono::milliseconds(300));
+        }
+        ::SendDlgItemMessageA(window, IDC_SOURCE_LIST, LB_SETSEL, TRUE, -1);
+        Click(window, IDC_ADD_PICKS);
+        Shot("speed-dial-picked");
+        Click(window, IDOK);
+        return true;
+    }
     if (Has(window, IDC_SOURCE_LIST) && Has(window, IDC_ADD_PICKS)) {
         Shot("recipient-picker");
         ::SendDlgItemMessageA(window, IDC_SOURCE_LIST, LB_SETSEL, TRUE, -1);
@@ -188,6 +214,6 @@ void ScriptedDemo::PrintBook(const char* title) const {
     if (!book.problem.empty())
         std::printf("   %s\n", book.problem.c_str());
     for (const std::string& line : book.lines)
-        std::printf("   %s\n", ToUtf8(line).c_str());
+        std::printf("   %s\n", line.c_str());
     std::fflush(stdout);
 }

@@ -21,12 +21,15 @@ class ScriptedDemo {
   private:
     void Shot(const std::string& name);
     bool HandleWindow(HWND window, const ScriptedImport& import);
+    // A visible window of the importer with this control, waited for.
+    HWND WaitForWindowWith(int controlId);
     void PrintBook(const char* title) const;
 
     DemoWindow& host_;
     std::string importerPath_;
     std::string shotFolder_;
     int shotNumber_ = 0;
+    DWORD processId_ = 0;
 };
 
 // Saves the whole screen as a BMP file.

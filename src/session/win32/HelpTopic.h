@@ -4,8 +4,8 @@
 #include <string>
 #include <windows.h>
 
+// The topics of the pickers live with their dialogs: kCsvHelpTopic and kSpeedDialHelpTopic.
 inline constexpr char kImportTypeHelpTopic[] = "/html/id_help_impinfo.htm";
-inline constexpr char kSpeedDialHelpTopic[] = "/html/id_help_ewsinfo.htm";
 
 void SetHelpFilePath(const std::string& path);
 

@@ -34,12 +34,15 @@ int ImportSourcesWin32::ReadCsvFile(const std::string& path, SessionLists& lists
 // The speed-dial reader is not part of this build yet: it imports nothing, which the session
 // reports as "no accounts imported".
 
-int ImportSourcesWin32::ImportSpeedDialFile(const std::string&, SessionLists&, int32_t&, int) {
-    return 0;
+int ImportSourcesWin32::ImportSpeedDialFile(const std::string& path, SessionLists& lists,
+                                            int32_t& excluded, int optionFlags) {
+    return speedDial_.ImportSpeedDialFile(path, lists, excluded, optionFlags);
 }
 
-bool ImportSourcesWin32::WriteSpeedDialRecords(SessionLists&, ExchangeFileBuffer&) {
-    return false;
+bool ImportSourcesWin32::WriteSpeedDialRecords(SessionLists& lists, ExchangeFileBuffer& file) {
+    return speedDial_.WriteSpeedDialRecords(lists, file);
 }
 
-void ImportSourcesWin32::FreeSpeedDialTable() {}
+void ImportSourcesWin32::FreeSpeedDialTable() {
+    speedDial_.FreeSpeedDialTable();
+}
