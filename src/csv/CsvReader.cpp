@@ -1,8 +1,11 @@
 #include "csv/CsvReader.h"
 
 #include "csv/CsvColumns.h"
+#include "csv/CsvEncoding.h"
 #include "csv/CsvLines.h"
+#include "csv/CsvRecords.h"
 #include "csv/CsvRows.h"
+#include "csv/CsvSeparator.h"
 #include "platform/Files.h"
 #include "session/SourceFailures.h"
 #include "text/FieldHelpers.h"
@@ -51,15 +54,20 @@ int ReadCsvCandidates(const std::string& sourcePath, int importType, CsvDialogs&
         return ReadFailure(status);
     if (content.size == 0)
         return kNothingRead;
+    if (!ConvertCsvContent(content))
+        return kOutOfMemory;
+    if (content.size == 0)
+        return kNothingRead; // a byte order mark alone
 
     CsvLines lines;
     if (!lines.Cut(content.data.get(), content.size))
         return kOutOfMemory;
     const std::size_t headerIndex = lines.HeaderIndex();
+    const char separator = FindCsvSeparator(lines.Line(headerIndex));
 
     FieldArray fields{};
-    fields[0] = lines.Line(headerIndex);
-    const int headerCount = SplitCsvFields(fields);
+    std::size_t headerEnd = headerIndex; // the header's last line
+    const int headerCount = SplitCsvRecord(lines, headerEnd, separator, fields);
     if (headerCount < 0)
         return kInvalidCsvData;
 
@@ -70,11 +78,11 @@ int ReadCsvCandidates(const std::string& sourcePath, int importType, CsvDialogs&
     if (found != 1)
         return found;
 
-    const std::size_t rowLines = lines.Count() - headerIndex - 1;
+    const std::size_t rowLines = lines.Count() - headerEnd - 1;
     if (!table.Allocate(rowLines, columns.faxColumns.size()))
         return kOutOfMemory;
     excludedRows = 0;
-    switch (ReadCsvRows(lines, headerIndex, columns, fields, table, excludedRows)) {
+    switch (ReadCsvRows(lines, headerEnd + 1, separator, columns, fields, table, excludedRows)) {
     case RowsOutcome::UnclosedQuote:
         return kInvalidCsvData;
     case RowsOutcome::NoNumberFound:

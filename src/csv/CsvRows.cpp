@@ -1,5 +1,7 @@
 #include "csv/CsvRows.h"
 
+#include "csv/CsvRecords.h"
+
 #include <cstring>
 #include <limits>
 
@@ -26,12 +28,13 @@ void CopyFaxNumber(const char* cleaned, std::size_t length,
 
 } // namespace
 
-RowsOutcome ReadCsvRows(const CsvLines& lines, std::size_t headerIndex, const CsvColumns& columns,
-                        FieldArray& fields, CsvCandidateTable& table, int32_t& excludedRows) {
+RowsOutcome ReadCsvRows(const CsvLines& lines, std::size_t firstLine, char separator,
+                        const CsvColumns& columns, FieldArray& fields, CsvCandidateTable& table,
+                        int32_t& excludedRows) {
     bool anyNumber = false;
-    for (std::size_t index = headerIndex + 1; index < lines.Count(); ++index) {
-        fields[0] = lines.Line(index);
-        const int fieldCount = SplitCsvFields(fields);
+    for (std::size_t index = firstLine; index < lines.Count(); ++index) {
+        // A record that spans lines moves `index` to its last line.
+        const int fieldCount = SplitCsvRecord(lines, index, separator, fields);
         if (fieldCount < 0)
             return RowsOutcome::UnclosedQuote;
         if (fieldCount == 0)
