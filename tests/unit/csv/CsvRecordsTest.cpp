@@ -1,0 +1,152 @@
+// Splitting records where a quoted field may carry over several lines.
+#include "csv/CsvRecords.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+struct Record {
+    int result; // as SplitCsvRecord returns it
+    Texts fields;
+    std::size_t lastLine; // the record's last line
+
+    bool operator==(const Record&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Record& record) {
+    out << record.result << " @" << record.lastLine << " "
+        << ::testing::PrintToString(record.fields);
+    return out;
+}
+
+// Every record of a text, as the reader takes them one after another.
+std::vector<Record> Records(std::string text, char separator = ',') {
+    text.push_back('\0');
+    CsvLines lines;
+    EXPECT_TRUE(lines.Cut(text.data(), text.size() - 1));
+    std::vector<Record> records;
+    FieldArray fields{};
+    for (std::size_t line = 0; line < lines.Count(); ++line) {
+        const int result = SplitCsvRecord(lines, line, separator, fields);
+        Record record{result, {}, line};
+        for (int field = 0; field < result; ++field)
+            record.fields.emplace_back(fields[static_cast<std::size_t>(field)]);
+        records.push_back(record);
+        if (result < 0)
+            break;
+    }
+    return records;
+}
+
+TEST(CsvRecords, QuotedLineBreaksBecomeOneSpaceEach) {
+    EXPECT_EQ(Records("a,\"x\ny\",b\nc\n"),
+              (std::vector<Record>{{3, {"a", "x y", "b"}, 1}, {1, {"c"}, 2}, {0, {}, 3}}));
+    EXPECT_EQ(Records("\"x\r\ny\r\n\r\nz\",1\r\n").front(), (Record{2, {"x y  z", "1"}, 3}));
+    // A lone carriage return is no line break: it stays in the field.
+    EXPECT_EQ(Records("\"x\ry\",1").front(), (Record{2, {"x\ry", "1"}, 0}));
+}
+
+TEST(CsvRecords, FieldsAfterAJoinedFieldAreSplitAsUsual) {
+    EXPECT_EQ(Records("\"a\nb\",\"c\nd\",e,\"f\"\"g\"\n").front(),
+              (Record{4, {"a b", "c d", "e", "f\"g"}, 2}));
+    // Doubled quotes inside a field that goes on over lines.
+    EXPECT_EQ(Records("\"Say\n\"\"hi\"\" there\",1\n").front(),
+              (Record{2, {"Say \"hi\" there", "1"}, 1}));
+    // Text after the closing quote is dropped as on one line.
+    EXPECT_EQ(Records("\"a\nb\"junk,c\n").front(), (Record{2, {"a b", "c"}, 1}));
+}
+
+TEST(CsvRecords, QuoteOpenAtTheEndOfTheFileIsTheOnlyFailure) {
+    EXPECT_EQ(Records("a,\"b\nc\nd").back(), (Record{-6, {}, 2}));
+    EXPECT_EQ(Records("a,\"b\n").back(), (Record{-6, {}, 1}));
+    // A line that leaves no quote open is a record of its own, however odd its quotes.
+    EXPECT_EQ(Records("\"a\"\"b\nc\",d\n").front(), (Record{1, {"a"}, 0}));
+}
+
+TEST(CsvRecords, EmptyLinesInsideAQuotedFieldArePartOfIt) {
+    EXPECT_EQ(Records("\"a\n\n\nb\"\n").front(), (Record{1, {"a   b"}, 3}));
+}
+
+TEST(CsvRecords, OtherSeparatorsSplitWithTheSameQuoting) {
+    EXPECT_EQ(Records("a;\"b;c\";d,e\n", ';').front(), (Record{3, {"a", "b;c", "d,e"}, 0}));
+    EXPECT_EQ(Records("a\t\"b\tc\nd\"\t\n", '\t').front(), (Record{3, {"a", "b\tc d", ""}, 1}));
+}
+
+TEST(CsvRecords, ZeroByteEndsWhatALineShows) {
+    // The bytes after a zero are not part of the line, also inside a joined field.
+    EXPECT_EQ(Records(std::string("\"a\0x\"\nb\",1\n", 11)).front(), (Record{2, {"a b", "1"}, 1}));
+}
+
+TEST(CsvRecords, FieldsStopAt1024OnAnyLine) {
+    std::string text = "\"a\nb\"";
+    for (int field = 1; field < 1100; ++field)
+        text += ",f";
+    text += ",\"open\nnext\n";
+    const std::vector<Record> records = Records(text);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0].result, 1024);
+    EXPECT_EQ(records[0].lastLine, 1u);
+    // The quote after the 1024th field is not looked at: the next line is a record.
+    EXPECT_EQ(records[1], (Record{1, {"next"}, 2}));
+}
+
+// The rule the splitter follows, written plainly: lines are joined, with one space per line
+// break, only while SplitCsvFields finds a quoted field without a closing quote.
+std::vector<Record> JoinedLineRecords(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t feed; (feed = text.find('\n', start)) != std::string::npos; start = feed + 1) {
+        const std::size_t end = feed > start && text[feed - 1] == '\r' ? feed - 1 : feed;
+        lines.push_back(text.substr(start, end - start));
+    }
+    lines.push_back(text.substr(start));
+
+    std::vector<Record> records;
+    for (std::size_t first = 0; first < lines.size(); ++first) {
+        std::string joined = lines[first];
+        for (std::size_t last = first;; ++last) {
+            std::vector<char> buffer(joined.begin(), joined.end());
+            buffer.push_back('\0');
+            FieldArray fields{};
+            fields[0] = buffer.data();
+            const int result = SplitCsvFields(fields);
+            if (result != -6 || last + 1 == lines.size()) {
+                Record record{result, {}, last};
+                for (int field = 0; field < result; ++field)
+                    record.fields.emplace_back(fields[static_cast<std::size_t>(field)]);
+                records.push_back(record);
+                if (result < 0)
+                    return records;
+                first = last;
+                break;
+            }
+            joined += " " + lines[last + 1];
+        }
+    }
+    return records;
+}
+
+TEST(CsvRecords, AgreesWithJoiningLinesWhileAQuoteIsOpen) {
+    std::mt19937 random(11);
+    static const char* const kPieces[] = {"a",  "\"",       "\"\"", ",",    " ",  "b\"c",
+                                          "\r", "\xA4\xFD", "\n",   "\r\n", "\n", "x,\"y"};
+    int joined = 0;
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        for (std::uint32_t count = random() % 14; count > 0; --count)
+            text += kPieces[random() % std::size(kPieces)];
+        const std::vector<Record> expected = JoinedLineRecords(text);
+        ASSERT_EQ(Records(text), expected) << ::testing::PrintToString(text);
+        for (std::size_t index = 1; index < expected.size(); ++index)
+            joined += expected[index].lastLine > expected[index - 1].lastLine + 1;
+    }
+    EXPECT_GT(joined, 1000); // many samples do carry fields over lines
+}
+
+} // namespace

@@ -1,0 +1,155 @@
+// Unicode text converted whole to the ANSI code page, piece by piece through UTF-16.
+#include "text/UnicodeToAnsi.h"
+
+#include "PlatformScopes.h"
+
+#include <unicode/ucnv.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string Utf16(const std::u16string& text, bool littleEndian) {
+    std::string bytes;
+    for (const char16_t unit : text) {
+        const char low = static_cast<char>(unit & 0xFF);
+        const char high = static_cast<char>(unit >> 8);
+        bytes += littleEndian ? std::string{low, high} : std::string{high, low};
+    }
+    return bytes;
+}
+
+std::string Convert(UnicodeForm form, const std::string& bytes) {
+    platform::FileBytes converted;
+    EXPECT_TRUE(ConvertToAnsiCodePage(form, bytes.data(), bytes.size(), converted));
+    if (!converted.data)
+        return "<none>";
+    EXPECT_EQ(converted.data[converted.size], '\0');
+    return std::string(converted.data.get(), converted.size);
+}
+
+std::string FromUtf8(const std::string& utf8) {
+    return Convert(UnicodeForm::Utf8, utf8);
+}
+
+// ICU's conversion of a UTF-8 text: the reference for text that every code page can hold.
+std::string Reference(const char* codePage, const std::string& utf8) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::string bytes(utf8.size() * 2 + 8, '\0');
+    const int length =
+        ucnv_convert(codePage, "UTF-8", bytes.data(), static_cast<int32_t>(bytes.size()),
+                     utf8.data(), static_cast<int32_t>(utf8.size()), &status);
+    EXPECT_TRUE(U_SUCCESS(status));
+    bytes.resize(static_cast<std::size_t>(length));
+    return bytes;
+}
+
+TEST(UnicodeToAnsi, EveryFormGivesTheBig5Text) {
+    const std::string utf8 = "名稱,傳真\r\n王小明,(02) 2700-1234\r\n";
+    const std::u16string utf16 = u"名稱,傳真\r\n王小明,(02) 2700-1234\r\n";
+    const std::string big5 = Reference("windows-950", utf8);
+    EXPECT_EQ(FromUtf8(utf8), big5);
+    EXPECT_EQ(Convert(UnicodeForm::Utf16LittleEndian, Utf16(utf16, true)), big5);
+    EXPECT_EQ(Convert(UnicodeForm::Utf16BigEndian, Utf16(utf16, false)), big5);
+}
+
+TEST(UnicodeToAnsi, MissingCharactersBecomeOneDefaultCharacterEach) {
+    // é and the Thai letter are not in Big5; best-fit letters are not taken either.
+    EXPECT_EQ(FromUtf8("Jos\xC3\xA9 \xE0\xB8\x81!"), "Jos? ?!");
+    // A character beyond the first plane is one character, one default character.
+    EXPECT_EQ(FromUtf8("a\xF0\x9F\x93\xA0"
+                       "b"),
+              "a?b");
+    EXPECT_EQ(Convert(UnicodeForm::Utf16LittleEndian, Utf16(u"a\U0001F4E0\U0001F4E0b", true)),
+              "a??b");
+}
+
+TEST(UnicodeToAnsi, InvalidInputBecomesDefaultCharacters) {
+    EXPECT_EQ(FromUtf8("a\xFF"
+                       "b"),
+              "a?b");
+    EXPECT_EQ(FromUtf8("a\x80"
+                       "b"),
+              "a?b");
+    // Lone surrogates, at either place.
+    const std::u16string lone = {u'a', 0xD800, u'b', 0xDC00, u'c', 0xD83D};
+    EXPECT_EQ(Convert(UnicodeForm::Utf16LittleEndian, Utf16(lone, true)), "a?b?c?");
+    EXPECT_EQ(Convert(UnicodeForm::Utf16BigEndian, Utf16(lone, false)), "a?b?c?");
+}
+
+TEST(UnicodeToAnsi, OddLastByteOfUtf16IsOneDefaultCharacter) {
+    EXPECT_EQ(Convert(UnicodeForm::Utf16LittleEndian, Utf16(u"ab", true) + "x"), "ab?");
+    EXPECT_EQ(Convert(UnicodeForm::Utf16BigEndian, "x"), "?");
+}
+
+TEST(UnicodeToAnsi, EmptyTextGivesAnEmptyBuffer) {
+    platform::FileBytes converted;
+    ASSERT_TRUE(ConvertToAnsiCodePage(UnicodeForm::Utf8, "", 0, converted));
+    ASSERT_NE(converted.data, nullptr);
+    EXPECT_EQ(converted.size, 0u);
+    EXPECT_EQ(converted.data[0], '\0');
+}
+
+TEST(UnicodeToAnsi, ZeroCharactersAreKept) {
+    EXPECT_EQ(FromUtf8(std::string("a\0b\0", 4)), std::string("a\0b\0", 4));
+    const std::u16string zeros = {u'a', 0, u'b'};
+    EXPECT_EQ(Convert(UnicodeForm::Utf16LittleEndian, Utf16(zeros, true)), std::string("a\0b", 3));
+}
+
+// Texts far longer than one piece, with long lines and no line feed at all, cut nowhere inside
+// a character: the result is the whole text's conversion.
+TEST(UnicodeToAnsi, LongTextsConvertAsOneWhole) {
+    std::string utf8;
+    std::u16string utf16;
+    for (int line = 0; line < 5000; ++line) {
+        const std::string name =
+            "A" + std::string(static_cast<std::size_t>(line % 7), 'x') + "王小明";
+        utf8 += name + ",02-" + std::to_string(line) + (line % 3 ? "\r\n" : "\n");
+    }
+    std::string oneLine;
+    for (int count = 0; count < 70000; ++count)
+        oneLine += count % 5 ? "傳" : "b";
+    for (const std::string& text : {utf8, oneLine, utf8 + oneLine + utf8}) {
+        const std::string expected = Reference("windows-950", text);
+        EXPECT_EQ(FromUtf8(text), expected);
+        UErrorCode status = U_ZERO_ERROR;
+        utf16.assign(text.size() + 1, u'\0');
+        const int length = ucnv_convert("UTF-16LE", "UTF-8", reinterpret_cast<char*>(utf16.data()),
+                                        static_cast<int32_t>(utf16.size() * 2), text.data(),
+                                        static_cast<int32_t>(text.size()), &status);
+        const std::string le(reinterpret_cast<const char*>(utf16.data()),
+                             static_cast<std::size_t>(length));
+        EXPECT_EQ(Convert(UnicodeForm::Utf16LittleEndian, le), expected);
+    }
+}
+
+TEST(UnicodeToAnsi, CharactersBeyondThePlaneAtEveryPieceBoundaryStayWhole) {
+    // 40,000 of them in one line after one letter, so that a piece's natural end falls inside
+    // one: pieces must not split it into two default characters.
+    std::u16string text = u"a";
+    for (int count = 0; count < 40000; ++count)
+        text += u"\U0001F4E0";
+    const std::string expected = "a" + std::string(40000, '?');
+    EXPECT_EQ(Convert(UnicodeForm::Utf16BigEndian, Utf16(text, false)), expected);
+    std::string utf8 = "a";
+    for (int count = 0; count < 40000; ++count)
+        utf8 += "\xF0\x9F\x93\xA0";
+    EXPECT_EQ(FromUtf8(utf8), expected);
+}
+
+TEST(UnicodeToAnsi, UnicodeAnsiCodePageKeepsEveryCharacter) {
+    AnsiCodePageScope utf8System(65001);
+    const std::string text = "名稱 \xF0\x9F\x93\xA0 Jos\xC3\xA9";
+    EXPECT_EQ(FromUtf8(text), text);
+    EXPECT_EQ(Convert(UnicodeForm::Utf16LittleEndian, Utf16(u"名稱 \U0001F4E0 José", true)), text);
+}
+
+TEST(UnicodeToAnsi, OtherAnsiCodePagesGetTheirOwnBytes) {
+    AnsiCodePageScope japanese(932);
+    const std::string text = "名前,ファクス\r\n";
+    EXPECT_EQ(FromUtf8(text), Reference("windows-932", text));
+}
+
+} // namespace
