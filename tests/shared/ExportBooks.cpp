@@ -77,16 +77,19 @@ Book WebAddressBookUtf8() {
     book.bytes = "名稱,名字,姓氏,電子郵件,行動電話,商務傳真,住家傳真\n"
                  "王小明,小明,王,wang@example.com,0912-000-111,(02) 2700-1234,\n"
                  "Émile Zola,Émile,Zola,emile@example.fr,,+33 1 4000 0000,+33 1 4000 0001\n"
-                 "\"李美玲 [業務部]\",美玲,李,,,02-2700-5678,02-2700-5679\n";
+                 "\"李美玲 [業務部]\",美玲,李,,,02-2700-5678,02-2700-5679\n"
+                 "林志明 📠,志明,林,,,,02-2700-9999\n";
     book.headerFields = {"名稱", "名字", "姓氏", "電子郵件", "行動電話", "商務傳真", "住家傳真"};
     book.nameColumn = 0;
     book.faxColumn = 6;
-    // É is not in Big5: the default character stands for it.
+    // É and the fax machine are not in Big5: one default character stands for each.
     book.found = {{"王小明 [(02)2700-1234]", "王小明 []", "?mile Zola [+33140000000]",
                    "?mile Zola [+33140000001]", "李美玲 (業務部) [02-2700-5678]",
-                   "李美玲 (業務部) [02-2700-5679]"},
+                   "李美玲 (業務部) [02-2700-5679]", "林志明 ? []", "林志明 ? [02-2700-9999]"},
                   0};
-    book.chosen = {{"王小明 []", "?mile Zola [+33140000001]", "李美玲 (業務部) [02-2700-5679]"}, 1};
+    book.chosen = {{"王小明 []", "?mile Zola [+33140000001]", "李美玲 (業務部) [02-2700-5679]",
+                    "林志明 ? [02-2700-9999]"},
+                   1};
     return book;
 }
 
@@ -141,6 +144,10 @@ Book SemicolonCsv() {
 std::vector<Book> AllBooks() {
     return {SpreadsheetCsvUtf8(), WebAddressBookUtf8(), MailProgramCsv(), SpreadsheetUnicodeText(),
             SemicolonCsv()};
+}
+
+void PrintTo(const Book& book, std::ostream* out) {
+    *out << book.kind;
 }
 
 } // namespace export_books

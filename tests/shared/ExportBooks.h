@@ -2,6 +2,7 @@
 // books, with what the importer should make of them. Shared by the unit and end-to-end tests.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -35,5 +36,8 @@ Book SpreadsheetUnicodeText(); // UTF-16LE with mark, tab-separated, a note over
 Book SemicolonCsv();           // Big5, semicolons, decimal commas in the rows
 
 std::vector<Book> AllBooks();
+
+// Names a book in test output.
+void PrintTo(const Book& book, std::ostream* out);
 
 } // namespace export_books
