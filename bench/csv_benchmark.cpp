@@ -1,12 +1,14 @@
-// The CSV reader on a 100 MB synthetic phone book beside memchr over the same bytes, and the
-// picker adding and confirming up to 100,000 entries.
+// The CSV reader on a 100 MB synthetic phone book beside memchr over the same bytes, the same
+// book as UTF-8 and UTF-16 files, and the picker adding and confirming up to 100,000 entries.
 //
 //   csv_benchmark [benchmark flags]      runs the benchmarks on a temporary file
 //   csv_benchmark --write-file PATH      only writes the synthetic file (for other readers)
 #include "SyntheticPhonebook.h"
 #include "csv/CsvReader.h"
 #include "csv/CsvRecipientPicker.h"
+#include "platform/CodePages.h"
 #include "platform/Files.h"
+#include "text/CodePageConversion.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <numeric>
 #include <string>
 #include <unistd.h>
@@ -25,6 +28,8 @@ constexpr std::size_t kFileBytes = 100u * 1000u * 1000u;
 
 std::string gPath;
 std::size_t gFileSize = 0;
+std::string gUtf8Path;  // the same book in UTF-8 with a byte order mark
+std::string gUtf16Path; // and in UTF-16LE with one
 
 // Type 5 needs no dialog; any call would mean the benchmark measures the wrong thing.
 class NoDialogs : public CsvDialogs {
@@ -33,19 +38,32 @@ class NoDialogs : public CsvDialogs {
     bool PickRecipients(CsvRecipientPicker&) override { std::abort(); }
 };
 
-void ReadAndSplit(benchmark::State& state) {
+void ReadAndSplitFile(benchmark::State& state, const std::string& path) {
     NoDialogs dialogs;
     std::size_t candidates = 0;
     for (auto _ : state) {
         CsvCandidateTable table;
         int32_t excluded = 0;
-        if (ReadCsvCandidates(gPath, kImportCsvFoundColumns, dialogs, table, excluded) != 1)
+        if (ReadCsvCandidates(path, kImportCsvFoundColumns, dialogs, table, excluded) != 1)
             state.SkipWithError("the synthetic file did not read");
         candidates = table.Size();
         benchmark::DoNotOptimize(table.Candidates().data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * gFileSize));
     state.counters["candidates"] = static_cast<double>(candidates);
+}
+
+void ReadAndSplit(benchmark::State& state) {
+    ReadAndSplitFile(state, gPath);
+}
+
+// The same rows from Unicode files: the conversion to Big5 comes first. Bytes are counted as
+// in the Big5 file, so the rates compare directly.
+void ReadAndSplitUtf8(benchmark::State& state) {
+    ReadAndSplitFile(state, gUtf8Path);
+}
+void ReadAndSplitUtf16(benchmark::State& state) {
+    ReadAndSplitFile(state, gUtf16Path);
 }
 
 // The file read alone, the part of ReadAndSplit that no parser can avoid.
@@ -127,6 +145,8 @@ void FindTypedNameMiss(benchmark::State& state) {
 }
 
 BENCHMARK(ReadAndSplit)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK(ReadAndSplitUtf8)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK(ReadAndSplitUtf16)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK(ReadWholeFile)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK(MemchrLineFeeds)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK(AddAllThenConfirm)
@@ -136,6 +156,31 @@ BENCHMARK(AddAllThenConfirm)
 BENCHMARK(FindTypedNameMiss)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(DeleteAllPicked)->RangeMultiplier(10)->Range(1000, 100000)->Unit(benchmark::kMillisecond);
 
+// Writes the Big5 book at `gPath` again as UTF-8 and as UTF-16LE, each with its mark.
+bool WriteUnicodeCopies() {
+    platform::FileBytes big5;
+    if (platform::ReadWholeFile(gPath, big5) != platform::ReadStatus::Ok)
+        return false;
+    const int length = static_cast<int>(big5.size);
+    std::u16string wide(big5.size, u'\0');
+    const int units = CodePageToWide(950, 0, big5.data.get(), length, wide.data(), length);
+    if (units <= 0)
+        return false;
+    wide.resize(static_cast<std::size_t>(units));
+    std::string utf8(wide.size() * 3, '\0');
+    const int bytes = WideToCodePage(platform::kCodePageUtf8, 0, wide.data(), units, utf8.data(),
+                                     static_cast<int>(utf8.size()), nullptr, nullptr);
+    if (bytes <= 0)
+        return false;
+    std::ofstream(gUtf8Path, std::ios::binary)
+        << "\xEF\xBB\xBF" << std::string_view(utf8.data(), static_cast<std::size_t>(bytes));
+    std::ofstream utf16(gUtf16Path, std::ios::binary);
+    utf16 << "\xFF\xFE";
+    for (const char16_t unit : wide)
+        utf16 << static_cast<char>(unit & 0xFF) << static_cast<char>(unit >> 8);
+    return static_cast<bool>(utf16);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -144,14 +189,17 @@ int main(int argc, char** argv) {
 
     const auto folder = std::filesystem::temp_directory_path();
     gPath = (folder / ("csv-benchmark-" + std::to_string(::getpid()) + ".csv")).string();
+    gUtf8Path = gPath + ".utf8";
+    gUtf16Path = gPath + ".utf16";
     gFileSize = WriteSyntheticPhonebook(gPath, kFileBytes);
-    if (gFileSize == 0) {
-        std::fprintf(stderr, "cannot write %s\n", gPath.c_str());
+    if (gFileSize == 0 || !WriteUnicodeCopies()) {
+        std::fprintf(stderr, "cannot write %s and its copies\n", gPath.c_str());
         return 1;
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::remove(gPath.c_str());
+    for (const std::string& path : {gPath, gUtf8Path, gUtf16Path})
+        std::remove(path.c_str());
     return 0;
 }
