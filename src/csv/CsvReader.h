@@ -8,11 +8,12 @@
 #include <cstdint>
 #include <string>
 
-// Reads the file, finds its name and fax columns (by the header words for type 5, through the
-// column dialog for type 4), builds the candidates and lets the user pick from them. Returns
-// the number picked (also in `count`, the texts in `recipients`), 0 when a dialog was cancelled
-// or nothing was picked, or a failure code from -6 to -1. `excludedRows` counts the rows that
-// gave no fax number.
+// Reads the file, converting Unicode text to the ANSI code page first, finds its name and fax
+// columns (by the header words for type 5, through the column dialog for type 4), builds the
+// candidates and lets the user pick from them. The header line decides the separator; a quoted
+// field may span lines. Returns the number picked (also in `count`, the
+// texts in `recipients`), 0 when a dialog was cancelled or nothing was picked, or a failure code
+// from -6 to -1. `excludedRows` counts the rows that gave no fax number.
 int ReadCsvFile(const std::string& sourcePath, SessionLists& lists, int32_t& excludedRows,
                 int importType, int optionFlags, CsvDialogs& dialogs);
 

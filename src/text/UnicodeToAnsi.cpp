@@ -3,6 +3,7 @@
 #include "platform/CodePages.h"
 #include "text/CodePageConversion.h"
 
+#include <array>
 #include <climits>
 #include <memory>
 #include <new>
@@ -109,7 +110,7 @@ class AnsiWriter {
 
     // Turns every surrogate pair the code page cannot hold into one invalid unit, so that it
     // gives one default character, not two. Returns the new count.
-    int JoinUnmappablePairs(char16_t* units, int count) const {
+    int JoinUnmappablePairs(char16_t* units, int count) {
         if (utf_)
             return count; // UTF-8 and UTF-7 hold every character
         int kept = 0;
@@ -167,14 +168,26 @@ class AnsiWriter {
     }
 
   private:
-    bool Maps(const char16_t (&pair)[2]) const {
+    // Asks the platform once per character; the answers of recent characters are kept, since a
+    // text tends to repeat the few such characters it has.
+    bool Maps(const char16_t (&pair)[2]) {
+        const char32_t character = 0x10000 + ((pair[0] - 0xD800u) << 10) + (pair[1] - 0xDC00u);
+        KnownCharacter& known = known_[character % known_.size()];
+        if (known.character == character)
+            return known.maps;
         char bytes[16];
         bool usedDefault = false;
         const int length = WideToCodePage(platform::kCodePageAnsi, flags_, pair, 2, bytes,
                                           sizeof bytes, nullptr, &usedDefault);
-        return length > 0 && !usedDefault;
+        known = {character, length > 0 && !usedDefault};
+        return known.maps;
     }
 
+    struct KnownCharacter {
+        char32_t character = 0; // 0: none yet
+        bool maps = false;
+    };
+    std::array<KnownCharacter, 64> known_{};
     std::uint32_t codePage_;
     bool utf_;
     std::uint32_t flags_;
@@ -187,7 +200,7 @@ long long ConvertAll(UnicodeForm form, const char* text, std::size_t size, char*
     WidePieces pieces(form, text, size);
     if (!pieces.Ready())
         return -1;
-    const AnsiWriter writer;
+    AnsiWriter writer;
     std::size_t total = 0;
     for (;;) {
         char16_t* units = nullptr;

@@ -146,6 +146,13 @@ TEST(UnicodeToAnsi, UnicodeAnsiCodePageKeepsEveryCharacter) {
     EXPECT_EQ(Convert(UnicodeForm::Utf16LittleEndian, Utf16(u"名稱 \U0001F4E0 José", true)), text);
 }
 
+TEST(UnicodeToAnsi, CharactersBeyondThePlaneStayWhereTheCodePageHoldsThem) {
+    // GB18030 stands in for an ANSI code page that holds them.
+    AnsiCodePageScope gb18030(54936);
+    const std::string text = "\xF0\x9F\x93\xA0 \xF0\x9F\x93\xA0 \xF0\x9F\x98\x80";
+    EXPECT_EQ(FromUtf8(text), Reference("gb18030", text));
+}
+
 TEST(UnicodeToAnsi, OtherAnsiCodePagesGetTheirOwnBytes) {
     AnsiCodePageScope japanese(932);
     const std::string text = "名前,ファクス\r\n";
