@@ -152,7 +152,7 @@ HWND ScriptedDemo::WaitForWindowWith(int controlId) {
 
 bool ScriptedDemo::HandleWindow(HWND window, const ScriptedImport& import) {
     const std::string caption = WindowText(window);
-    if (Has(window, kMessageTextId)) {
+    if (IsMessageBox(window)) {
         std::printf("   message: %s\n", ToUtf8(ItemText(window, kMessageTextId)).c_str());
         Shot("message");
         Click(window, Has(window, IDYES) ? IDYES : IDOK);

@@ -121,7 +121,29 @@ std::string IdentifyIcon(HWND iconControl) {
     return best;
 }
 
+BOOL CALLBACK FindInputControl(HWND window, LPARAM parameter) {
+    char className[32] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    for (const char* input : {"ListBox", "Edit", "ComboBox"}) {
+        if (lstrcmpiA(className, input) == 0) {
+            *reinterpret_cast<bool*>(parameter) = true;
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
 } // namespace
+
+bool IsMessageBox(HWND window) {
+    // A dialog's unnamed labels may carry the text control's id too; a message box has no
+    // list, edit or combo box.
+    if (!::GetDlgItem(window, kMessageTextId))
+        return false;
+    bool hasInput = false;
+    ::EnumChildWindows(window, &FindInputControl, reinterpret_cast<LPARAM>(&hasInput));
+    return !hasInput;
+}
 
 std::string ToWindowsPath(std::string path) {
     for (char& c : path)
@@ -315,7 +337,7 @@ std::optional<MessageBoxContents> AnswerMessageBox(const Importer& importer, int
         for (const std::string& caption : importer.WindowCaptions()) {
             HWND box = importer.WaitForWindow(caption, 0ms);
             // The progress notice also has a static 0xFFFF, but no button.
-            if (box && ::GetDlgItem(box, kMessageTextId) && ::GetDlgItem(box, button)) {
+            if (box && IsMessageBox(box) && ::GetDlgItem(box, button)) {
                 MessageBoxContents contents = ReadMessageBox(box);
                 Click(box, button);
                 PumpMessages(100ms);

@@ -67,6 +67,7 @@ struct MessageBoxContents {
     std::string icon; // "error", "warning", "question", "information" or "none"
 };
 MessageBoxContents ReadMessageBox(HWND box);
+bool IsMessageBox(HWND window);
 // Waits for a message box (any caption) of the importer, reads it and presses its button.
 std::optional<MessageBoxContents> AnswerMessageBox(const Importer& importer, int button = IDOK);
 
