@@ -14,19 +14,6 @@
 
 namespace {
 
-int ReadFailure(platform::ReadStatus status) {
-    switch (status) {
-    case platform::ReadStatus::CannotOpen:
-        return kFileCannotOpen;
-    case platform::ReadStatus::CannotSize:
-        return kFileSizeUnreadable;
-    case platform::ReadStatus::OutOfMemory:
-        return kOutOfMemory;
-    default:
-        return kNothingRead;
-    }
-}
-
 // 1 with the columns, 0 when the user cancelled, or a failure code.
 int FindColumns(const std::string& sourcePath, int importType, CsvDialogs& dialogs,
                 std::span<char* const> headerFields, CsvColumns& columns) {
@@ -51,7 +38,7 @@ int ReadCsvCandidates(const std::string& sourcePath, int importType, CsvDialogs&
     platform::FileBytes content;
     const platform::ReadStatus status = platform::ReadWholeFile(sourcePath, content);
     if (status != platform::ReadStatus::Ok)
-        return ReadFailure(status);
+        return SourceFailureOf(status);
     if (content.size == 0)
         return kNothingRead;
     if (!ConvertCsvContent(content))

@@ -20,6 +20,19 @@ std::string FormatText(const char* format, long long number) {
     return text;
 }
 
+int SourceFailureOf(platform::ReadStatus status) {
+    switch (status) {
+    case platform::ReadStatus::CannotOpen:
+        return kFileCannotOpen;
+    case platform::ReadStatus::CannotSize:
+        return kFileSizeUnreadable;
+    case platform::ReadStatus::OutOfMemory:
+        return kOutOfMemory;
+    default:
+        return kNothingRead;
+    }
+}
+
 std::string SourceFailureMessage(int failure, const std::string& path) {
     switch (failure) {
     case kUnknownSpeedDialFormat:

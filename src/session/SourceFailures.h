@@ -1,6 +1,8 @@
 // The messages for the failure codes of the file sources.
 #pragma once
 
+#include "platform/Files.h"
+
 #include <string>
 
 enum SourceFailure : int {
@@ -16,6 +18,9 @@ enum SourceFailure : int {
 inline bool IsSourceFailure(int result) {
     return result >= -7 && result <= -1;
 }
+
+// The failure code of a source file that could not be read whole.
+int SourceFailureOf(platform::ReadStatus status);
 
 // The text for a failure code, formatted with the source file's path.
 std::string SourceFailureMessage(int failure, const std::string& path);

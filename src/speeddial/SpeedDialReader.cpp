@@ -16,19 +16,6 @@ namespace {
 
 constexpr int kCheckColumnVersion = 5;
 
-int FailureOf(platform::ReadStatus status) {
-    switch (status) {
-    case platform::ReadStatus::CannotOpen:
-        return kFileCannotOpen;
-    case platform::ReadStatus::CannotSize:
-        return kFileSizeUnreadable;
-    case platform::ReadStatus::OutOfMemory:
-        return kOutOfMemory;
-    default:
-        return kNothingRead;
-    }
-}
-
 // The header is the first line a line feed ended that is not empty; failing that, the text
 // after the last line feed.
 std::size_t HeaderIndex(const TextLines& lines) {
@@ -121,7 +108,7 @@ int ReadSpeedDialRecords(const std::string& sourcePath, SessionLists& lists, int
     platform::FileBytes file;
     const platform::ReadStatus status = platform::ReadWholeFile(sourcePath, file);
     if (status != platform::ReadStatus::Ok)
-        return FailureOf(status);
+        return SourceFailureOf(status);
     if (file.size == 0)
         return kNothingRead;
     TextLines lines;

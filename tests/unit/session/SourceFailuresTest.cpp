@@ -22,4 +22,11 @@ TEST(SourceFailureMessage, FailuresWithoutTextOfTheirOwnShareTheAccessText) {
         EXPECT_NE(SourceFailureMessage(code, "C:\\x.csv").find("C:\\x.csv"), std::string::npos);
 }
 
+TEST(SourceFailureOf, EachReadFailureHasItsCode) {
+    EXPECT_EQ(SourceFailureOf(platform::ReadStatus::CannotOpen), -1);
+    EXPECT_EQ(SourceFailureOf(platform::ReadStatus::CannotSize), -2);
+    EXPECT_EQ(SourceFailureOf(platform::ReadStatus::OutOfMemory), -3);
+    EXPECT_EQ(SourceFailureOf(platform::ReadStatus::CannotRead), -4);
+}
+
 } // namespace
