@@ -173,10 +173,7 @@ class SpeedDialImportTest : public ::testing::Test {
         return picker;
     }
     void Select(HWND picker, std::initializer_list<int> entries) {
-        HWND list = ::GetDlgItem(picker, IDC_SOURCE_LIST);
-        ::SendMessageA(list, LB_SETSEL, FALSE, -1);
-        for (int entry : entries)
-            ::SendMessageA(list, LB_SETSEL, TRUE, entry);
+        SelectListItems(picker, IDC_SOURCE_LIST, entries);
     }
     void Add(HWND picker) {
         Click(picker, IDC_ADD_PICKS);

@@ -300,6 +300,13 @@ void SelectComboItem(HWND dialog, int controlId, int index) {
     PumpMessages(100ms);
 }
 
+void SelectListItems(HWND dialog, int controlId, std::initializer_list<int> entries) {
+    HWND list = ::GetDlgItem(dialog, controlId);
+    ::SendMessageA(list, LB_SETSEL, FALSE, -1);
+    for (int entry : entries)
+        ::SendMessageA(list, LB_SETSEL, TRUE, entry);
+}
+
 void SetCheck(HWND dialog, int controlId, bool checked) {
     HWND box = ::GetDlgItem(dialog, controlId);
     ::SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,6 +57,8 @@ int ComboBoxSelection(HWND dialog, int controlId);
 
 void Click(HWND dialog, int controlId);
 void SelectComboItem(HWND dialog, int controlId, int index);
+// Selects exactly these entries of a multiple-selection list box.
+void SelectListItems(HWND dialog, int controlId, std::initializer_list<int> entries);
 void SetCheck(HWND dialog, int controlId, bool checked);
 void PressKey(HWND window, UINT virtualKey);
 void CloseWithCloseBox(HWND window);
