@@ -62,40 +62,6 @@ std::vector<HWND> VisibleWindowsOf(DWORD processId) {
 
 } // namespace
 
-bool SaveScreenshot(const std::string& path) {
-    const int width = ::GetSystemMetrics(SM_CXSCREEN);
-    const int height = ::GetSystemMetrics(SM_CYSCREEN);
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    ::GdiFlush();
-    const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) & ~3u);
-    const DWORD imageSize = stride * static_cast<DWORD>(height);
-    BITMAPFILEHEADER header{};
-    header.bfType = 0x4D42;
-    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
-    header.bfSize = header.bfOffBits + imageSize;
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(&header), sizeof header);
-    file.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    file.write(static_cast<const char*>(bits), imageSize);
-    ::SelectObject(memory, previous);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-    return file.good();
-}
-
 ScriptedDemo::ScriptedDemo(DemoWindow& host, std::string importerPath, std::string shotFolder)
     : host_(host), importerPath_(std::move(importerPath)), shotFolder_(std::move(shotFolder)) {}
 
@@ -103,7 +69,7 @@ void ScriptedDemo::Shot(const std::string& name) {
     PumpMessages(std::chrono::milliseconds(300));
     char number[8];
     std::snprintf(number, sizeof number, "%02d-", ++shotNumber_);
-    SaveScreenshot(shotFolder_ + "\\" + number + name + ".bmp");
+    SaveScreenArea(ScreenArea(), shotFolder_ + "\\" + number + name + ".bmp");
 }
 
 bool ScriptedDemo::Run(const ScriptedImport& import) {

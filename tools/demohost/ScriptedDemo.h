@@ -31,6 +31,3 @@ class ScriptedDemo {
     int shotNumber_ = 0;
     DWORD processId_ = 0;
 };
-
-// Saves the whole screen as a BMP file.
-bool SaveScreenshot(const std::string& path);

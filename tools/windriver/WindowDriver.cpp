@@ -1,5 +1,11 @@
 #include "windriver/WindowDriver.h"
 
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <fstream>
+
 #include <stdexcept>
 #include <thread>
 
@@ -145,6 +151,108 @@ bool IsMessageBox(HWND window) {
     return !hasInput;
 }
 
+bool SaveScreenArea(const RECT& area, const std::string& path) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0)
+        return false;
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    ::GdiFlush();
+    const DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) & ~3u);
+    const DWORD imageSize = stride * static_cast<DWORD>(height);
+    BITMAPFILEHEADER header{};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+    header.bfSize = header.bfOffBits + imageSize;
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(&header), sizeof header);
+    file.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    file.write(static_cast<const char*>(bits), imageSize);
+    ::SelectObject(memory, previous);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return file.good();
+}
+
+RECT ScreenArea() {
+    return {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+}
+
+namespace {
+
+uint32_t Fnv1a(const std::string& text) {
+    uint32_t hash = 2166136261u;
+    for (const char c : text)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    return hash;
+}
+
+std::string Utf8FileName(const std::string& ansi) {
+    std::wstring wide(ansi.size() + 1, L'\0');
+    wide.resize(static_cast<std::size_t>(
+        ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
+                              static_cast<int>(wide.size()))));
+    for (wchar_t& c : wide)
+        if (c < 0x20 || wcschr(L"\\/:*?\"<>| ", c))
+            c = L'_';
+    return ToAnsi(wide);
+}
+
+} // namespace
+
+void CaptureForDocs(HWND window) {
+    const char* folder = std::getenv("E2E_SHOTS");
+    if (!folder || !*folder || !::IsWindowVisible(window))
+        return;
+    std::string name;
+    if (IsMessageBox(window)) {
+        // One picture per message: its wording without the paths and numbers it quotes.
+        std::string wording;
+        for (const char c : ItemText(window, kMessageTextId))
+            if (static_cast<unsigned char>(c) >= 0x80)
+                wording += c;
+        char hash[16];
+        std::snprintf(hash, sizeof hash, "%08x", Fnv1a(wording + WindowText(window)));
+        name = "message-" + std::string(hash);
+        std::ofstream text(std::string(folder) + "\\" + name + ".txt", std::ios::binary);
+        text << ItemText(window, kMessageTextId);
+    } else {
+        // Dialogs that share a caption differ in their controls; the detail dialog's caption
+        // ends in the entry's number.
+        std::string caption = WindowText(window);
+        caption = caption.substr(0, caption.find(" - "));
+        while (!caption.empty() && caption.back() >= '0' && caption.back() <= '9')
+            caption.pop_back();
+        unsigned controls = 0;
+        ::EnumChildWindows(
+            window,
+            [](HWND child, LPARAM sum) {
+                *reinterpret_cast<unsigned*>(sum) += static_cast<unsigned>(::GetDlgCtrlID(child));
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&controls));
+        name = "dialog-" + Utf8FileName(caption) + "-" + std::to_string(controls % 10000);
+    }
+    ::UpdateWindow(window);
+    PumpMessages(std::chrono::milliseconds(150));
+    RECT area{};
+    ::GetWindowRect(window, &area);
+    SaveScreenArea(area, std::string(folder) + "\\" + name + ".bmp");
+}
+
 std::string ToWindowsPath(std::string path) {
     for (char& c : path)
         if (c == '/')
@@ -210,6 +318,8 @@ HWND Importer::WaitForWindow(const std::string& caption, std::chrono::millisecon
         ::EnumWindows(&FindTopLevel, reinterpret_cast<LPARAM>(&context));
         if (context.found) {
             PumpMessages(100ms); // let the dialog finish its initialisation
+            if (timeout > 0ms)
+                CaptureForDocs(context.found);
             return context.found;
         }
         if (std::chrono::steady_clock::now() > end || !Running())
@@ -346,6 +456,7 @@ std::optional<MessageBoxContents> AnswerMessageBox(const Importer& importer, int
             // The progress notice also has a static 0xFFFF, but no button.
             if (box && IsMessageBox(box) && ::GetDlgItem(box, button)) {
                 MessageBoxContents contents = ReadMessageBox(box);
+                CaptureForDocs(box);
                 Click(box, button);
                 PumpMessages(100ms);
                 return contents;

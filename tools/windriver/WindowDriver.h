@@ -71,6 +71,13 @@ struct MessageBoxContents {
 };
 MessageBoxContents ReadMessageBox(HWND box);
 bool IsMessageBox(HWND window);
+
+// Saves a screen area as a BMP file.
+bool SaveScreenArea(const RECT& area, const std::string& path);
+RECT ScreenArea();
+// With E2E_SHOTS naming a folder: saves a picture of the window there, one per dialog and one
+// per message wording, for the documentation.
+void CaptureForDocs(HWND window);
 // Waits for a message box (any caption) of the importer, reads it and presses its button.
 std::optional<MessageBoxContents> AnswerMessageBox(const Importer& importer, int button = IDOK);
 
