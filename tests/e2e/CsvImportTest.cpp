@@ -29,10 +29,12 @@ std::string Record(const std::string& name, const std::string& fax) {
     return record;
 }
 
-std::string Count(int count) { return std::string(1, static_cast<char>(count)) + std::string(3, '\0'); }
+std::string Count(int count) {
+    return std::string(1, static_cast<char>(count)) + std::string(3, '\0');
+}
 
 class CsvImportTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder = MakeTestFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
         resultPath = folder + "\\result.bin";
@@ -51,7 +53,9 @@ protected:
         StartWith(book, resultPath + "||" + std::to_string(option) + "|IMPORT_TYPE_" +
                             std::to_string(importType));
     }
-    std::string PickerTitle() const { return std::string(texts::kCsvImportCaption) + " - " + bookPath; }
+    std::string PickerTitle() const {
+        return std::string(texts::kCsvImportCaption) + " - " + bookPath;
+    }
     HWND WaitForPicker() {
         HWND picker = importer->WaitForWindow(PickerTitle());
         EXPECT_NE(picker, nullptr) << "no picker";
@@ -66,6 +70,16 @@ protected:
     void Add(HWND picker) {
         Click(picker, IDC_ADD_PICKS);
         PumpMessages(200ms);
+    }
+    // Adds the entry selected at start and confirms both the picker and the confirmation.
+    void PickFirstAndConfirm() {
+        HWND picker = WaitForPicker();
+        ASSERT_NE(picker, nullptr);
+        Add(picker);
+        Click(picker, IDOK);
+        HWND confirm = importer->WaitForWindow(texts::kConfirmCaption);
+        ASSERT_NE(confirm, nullptr);
+        Click(confirm, IDOK);
     }
     std::optional<MessageBoxContents> Answer() { return AnswerMessageBox(*importer); }
     void ExpectWarning(const char* text, const char* caption) {
@@ -89,8 +103,11 @@ protected:
 };
 
 class LimitedCsvImportTest : public CsvImportTest {
-protected:
-    LimitedCsvImportTest() { host.~TestHost(); new (&host) TestHost(true); }
+  protected:
+    LimitedCsvImportTest() {
+        host.~TestHost();
+        new (&host) TestHost(true);
+    }
 };
 
 TEST_F(CsvImportTest, HeaderWordsImportWritesThePickedRecipients) {
@@ -115,8 +132,9 @@ TEST_F(CsvImportTest, HeaderWordsImportWritesThePickedRecipients) {
 
     HWND confirm = importer->WaitForWindow(texts::kConfirmCaption);
     ASSERT_NE(confirm, nullptr);
-    EXPECT_EQ(ItemText(confirm, IDC_CONFIRM_HEADING),
-              "\xb1N\xb6\xd7\xa4J" "3\xb6\xc7\xafu\xb1" "b\xa4\xe1:");
+    EXPECT_EQ(ItemText(confirm, IDC_CONFIRM_HEADING), "\xb1N\xb6\xd7\xa4J"
+                                                      "3\xb6\xc7\xafu\xb1"
+                                                      "b\xa4\xe1:");
     EXPECT_EQ(ItemText(confirm, IDC_SELECTED_COUNT), "3");
     EXPECT_EQ(ItemText(confirm, IDC_EXCLUDED_COUNT), "1"); // the row without any number
     EXPECT_EQ(ItemText(confirm, IDC_VALID_COUNT), "3");
@@ -135,7 +153,8 @@ TEST_F(CsvImportTest, HeaderWordsImportWritesThePickedRecipients) {
 TEST_F(CsvImportTest, ChosenColumnsImportThroughTheColumnDialog) {
     const std::string book = "Who,Where,Number\r\nAnn,Taipei,0211\r\nBob,Tainan,0622\r\n";
     Start(book, 4);
-    HWND columns = importer->WaitForWindow(std::string(texts::kCsvImportCaption) + " - " + bookPath);
+    HWND columns =
+        importer->WaitForWindow(std::string(texts::kCsvImportCaption) + " - " + bookPath);
     ASSERT_NE(columns, nullptr);
     ASSERT_NE(::GetDlgItem(columns, IDC_COLUMN_LIST), nullptr);
     EXPECT_EQ(ListBoxItems(columns, IDC_COLUMN_LIST),
@@ -311,22 +330,24 @@ TEST_P(CsvFailureTest, ShowsItsMessageThenNoAccounts) {
     EXPECT_FALSE(FileExists(resultPath));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, CsvFailureTest,
-    ::testing::Values(FailureCase{"empty", "", texts::kCannotAccessFile},
-                      FailureCase{"noFaxColumn", "Name,Phone\r\nAnn,0211\r\n", texts::kNoFaxNumberInFile},
-                      FailureCase{"unclosedQuote",
-                                  std::string(texts::kNameHeaderWord) + "," + texts::kFaxHeaderWord +
-                                      "\r\nAnn,\"0211\r\n",
-                                  texts::kCsvFormatInvalid}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, CsvFailureTest,
+                         ::testing::Values(FailureCase{"empty", "", texts::kCannotAccessFile},
+                                           FailureCase{"noFaxColumn", "Name,Phone\r\nAnn,0211\r\n",
+                                                       texts::kNoFaxNumberInFile},
+                                           FailureCase{"unclosedQuote",
+                                                       std::string(texts::kNameHeaderWord) + "," +
+                                                           texts::kFaxHeaderWord +
+                                                           "\r\nAnn,\"0211\r\n",
+                                                       texts::kCsvFormatInvalid}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CsvImportTest, FileHeldOpenWithoutSharingCannotBeRead) {
     WriteFileBytes(bookPath, HeaderWordsBook());
     importer.emplace(resultPath + "||0|IMPORT_TYPE_5");
     HWND fileDialog = importer->WaitForWindow(texts::kChooseCsvTitle);
     ASSERT_NE(fileDialog, nullptr);
-    HANDLE held = ::CreateFileA(bookPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held =
+        ::CreateFileA(bookPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     ChooseFile(fileDialog, bookPath);
     const auto message = Answer();
@@ -342,16 +363,11 @@ TEST_F(CsvImportTest, FileHeldOpenWithoutSharingCannotBeRead) {
 
 TEST_F(CsvImportTest, UnwritableResultIsReportedAndLeavesTheOldFile) {
     WriteFileBytes(resultPath, "old contents");
-    HANDLE held = ::CreateFileA(resultPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held =
+        ::CreateFileA(resultPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     Start(HeaderWordsBook(), 5);
-    HWND picker = WaitForPicker();
-    ASSERT_NE(picker, nullptr);
-    Add(picker);
-    Click(picker, IDOK);
-    HWND confirm = importer->WaitForWindow(texts::kConfirmCaption);
-    ASSERT_NE(confirm, nullptr);
-    Click(confirm, IDOK);
+    ASSERT_NO_FATAL_FAILURE(PickFirstAndConfirm());
     const auto message = Answer();
     ::CloseHandle(held);
     ASSERT_TRUE(message.has_value());
@@ -367,13 +383,7 @@ TEST_F(CsvImportTest, UnwritableResultIsReportedAndLeavesTheOldFile) {
 TEST_F(CsvImportTest, ResultFolderThatDoesNotExistIsReported) {
     resultPath = folder + "\\missing\\result.bin";
     Start(HeaderWordsBook(), 5);
-    HWND picker = WaitForPicker();
-    ASSERT_NE(picker, nullptr);
-    Add(picker);
-    Click(picker, IDOK);
-    HWND confirm = importer->WaitForWindow(texts::kConfirmCaption);
-    ASSERT_NE(confirm, nullptr);
-    Click(confirm, IDOK);
+    ASSERT_NO_FATAL_FAILURE(PickFirstAndConfirm());
     const auto message = Answer();
     ASSERT_TRUE(message.has_value());
     EXPECT_NE(message->text.find(resultPath), std::string::npos);
@@ -391,13 +401,7 @@ TEST_F(CsvImportTest, EmptyCommandLineConfirmsButWritesNothing) {
     HWND fileDialog = importer->WaitForWindow(texts::kChooseCsvTitle);
     ASSERT_NE(fileDialog, nullptr);
     ChooseFile(fileDialog, bookPath);
-    HWND picker = WaitForPicker();
-    ASSERT_NE(picker, nullptr);
-    Add(picker);
-    Click(picker, IDOK);
-    HWND confirm = importer->WaitForWindow(texts::kConfirmCaption);
-    ASSERT_NE(confirm, nullptr);
-    Click(confirm, IDOK);
+    ASSERT_NO_FATAL_FAILURE(PickFirstAndConfirm());
     ExpectWarning(texts::kNoAccountsImported, texts::kImportCaption);
     ExpectHandBack();
 }
