@@ -1,5 +1,6 @@
 // CSV imports (types 4 and 5) from the command line through the file dialog, the column dialog,
 // the picker and the confirmation to the result file and the host's command.
+#include "ExchangeDump.h"
 #include "ResourceIds.h"
 #include "TestHost.h"
 #include "text/FixedTexts.h"
@@ -148,6 +149,17 @@ TEST_F(CsvImportTest, HeaderWordsImportWritesThePickedRecipients) {
     EXPECT_EQ(ReadFileBytes(resultPath), Count(3) + Record(kWang, "(02)2700-0101") +
                                              Record("Lee (HQ)", "035550301") +
                                              Record("Chen", "04-2222-3333"));
+
+    // exchange-dump reads the file back: the kind from its size, the Big5 name as UTF-8.
+    ExpectDump(resultPath, "recipients",
+               "3 recipients records\n"
+               "\n#1\n  name: 王大明\n  faxNumber: (02)2700-0101\n"
+               "\n#2\n  name: Lee (HQ)\n  faxNumber: 035550301\n"
+               "\n#3\n  name: Chen\n  faxNumber: 04-2222-3333\n",
+               {{{"name", "王大明"}, {"faxNumber", "(02)2700-0101"}},
+                {{"name", "Lee (HQ)"}, {"faxNumber", "035550301"}},
+                {{"name", "Chen"}, {"faxNumber", "04-2222-3333"}}});
+    ExpectOtherKindRefused(resultPath, "speed-dial");
 }
 
 TEST_F(CsvImportTest, ChosenColumnsImportThroughTheColumnDialog) {

@@ -1,5 +1,6 @@
 // Speed-dial imports (type 6) from the command line through the file dialog, the picker, the
 // detail dialog, the confirmation and the memo question to the result file and the host's command.
+#include "ExchangeDump.h"
 #include "ResourceIds.h"
 #include "TestHost.h"
 #include "speeddial/SpeedDialRecord.h"
@@ -253,6 +254,65 @@ TEST_F(SpeedDialImportTest, Version5KeepsTheNumbersAsMemoOnYes) {
     AnswerMemoQuestion(IDYES);
     ExpectHandBack();
     ExpectResult(ReadFileBytes(resultPath), 2, {Lin(true), Lee(true)});
+
+    // exchange-dump reads the file back: the kind from its size, every member decoded.
+    ExpectDump(resultPath, "speed-dial",
+               "2 speed-dial records\n"
+               "\n#1\n"
+               "  name: 林雅婷\n"
+               "  faxNumber: (03)456-0002\n"
+               "  commMode: 2\n"
+               "  transmitType: 1\n"
+               "  confidentialBox: \n"
+               "  confidentialPassword: \n"
+               "  relayStation: 12\n"
+               "  relayOption: 1\n"
+               "  relayTargetCount: 2\n"
+               "  relayTargets: 005/0#1\n"
+               "  speedDialNumber: 2\n"
+               "  fcodeSubaddress: 12345\n"
+               "  fcodePassword: 9876\n"
+               "\n#2\n"
+               "  name: 李美玲\n"
+               "  faxNumber: +886-7-345-0005\n"
+               "  commMode: 0\n"
+               "  transmitType: 0\n"
+               "  confidentialBox: 7\n"
+               "  confidentialPassword: \n"
+               "  relayStation: 3\n"
+               "  relayOption: 0\n"
+               "  relayTargetCount: 2\n"
+               "  relayTargets: 001/002\n"
+               "  speedDialNumber: 10\n"
+               "  fcodeSubaddress: \n"
+               "  fcodePassword: \n",
+               {{{"name", "林雅婷"},
+                 {"faxNumber", "(03)456-0002"},
+                 {"commMode", "2"},
+                 {"transmitType", "1"},
+                 {"confidentialBox", ""},
+                 {"confidentialPassword", ""},
+                 {"relayStation", "12"},
+                 {"relayOption", "1"},
+                 {"relayTargetCount", "2"},
+                 {"relayTargets", "005/0#1"},
+                 {"speedDialNumber", "2"},
+                 {"fcodeSubaddress", "12345"},
+                 {"fcodePassword", "9876"}},
+                {{"name", "李美玲"},
+                 {"faxNumber", "+886-7-345-0005"},
+                 {"commMode", "0"},
+                 {"transmitType", "0"},
+                 {"confidentialBox", "7"},
+                 {"confidentialPassword", ""},
+                 {"relayStation", "3"},
+                 {"relayOption", "0"},
+                 {"relayTargetCount", "2"},
+                 {"relayTargets", "001/002"},
+                 {"speedDialNumber", "10"},
+                 {"fcodeSubaddress", ""},
+                 {"fcodePassword", ""}}});
+    ExpectOtherKindRefused(resultPath, "recipients");
 }
 
 TEST_F(SpeedDialImportTest, Version5WritesNoNumbersOnNo) {

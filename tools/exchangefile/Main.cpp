@@ -7,6 +7,10 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace {
 
@@ -57,6 +61,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::string text = json ? FormatAsJson(*result.file) : FormatAsText(*result.file);
+#ifdef _WIN32
+    // The same bytes on every system: UTF-8 with line feeds.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
 }
