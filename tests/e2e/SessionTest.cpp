@@ -13,23 +13,6 @@ constexpr WPARAM kSpeedDialCommand = 1028;
 
 using Commands = std::vector<std::pair<WPARAM, LPARAM>>;
 
-// Address books offered or not: the "MAPIX" profile value and the library registry value.
-void OfferAddressBooks(bool offered) {
-    ::WriteProfileStringA("Mail", "MAPIX", offered ? "1" : "0");
-    HKEY key = nullptr;
-    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\WAB\\DLLPath", 0, nullptr, 0,
-                          KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        return;
-    // Any library that loads makes the address book available to the chooser.
-    const char value[] = "%SystemRoot%\\system32\\version.dll";
-    if (offered)
-        ::RegSetValueExA(key, nullptr, 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(value),
-                         sizeof value);
-    else
-        ::RegDeleteValueA(key, nullptr);
-    ::RegCloseKey(key);
-}
-
 class SessionTest : public ::testing::Test {
   protected:
     void SetUp() override { OfferAddressBooks(false); }

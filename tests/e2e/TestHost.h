@@ -45,4 +45,8 @@ std::string ReadFileBytes(const std::string& path);
 bool FileExists(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 
+// Address books offered to the chooser or not: the "MAPIX" profile value and the library
+// registry value.
+void OfferAddressBooks(bool offered);
+
 } // namespace e2e

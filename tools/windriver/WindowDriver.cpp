@@ -246,11 +246,15 @@ void CaptureForDocs(HWND window) {
             reinterpret_cast<LPARAM>(&controls));
         name = "dialog-" + Utf8FileName(caption) + "-" + std::to_string(controls % 10000);
     }
+    SaveWindowPicture(window, std::string(folder) + "\\" + name + ".bmp");
+}
+
+bool SaveWindowPicture(HWND window, const std::string& path) {
     ::UpdateWindow(window);
     PumpMessages(std::chrono::milliseconds(150));
     RECT area{};
     ::GetWindowRect(window, &area);
-    SaveScreenArea(area, std::string(folder) + "\\" + name + ".bmp");
+    return SaveScreenArea(area, path);
 }
 
 std::string ToWindowsPath(std::string path) {

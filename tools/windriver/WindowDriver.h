@@ -75,6 +75,8 @@ bool IsMessageBox(HWND window);
 // Saves a screen area as a BMP file.
 bool SaveScreenArea(const RECT& area, const std::string& path);
 RECT ScreenArea();
+// Lets the window paint, then saves a picture of it as a BMP file.
+bool SaveWindowPicture(HWND window, const std::string& path);
 // With E2E_SHOTS naming a folder: saves a picture of the window there, one per dialog and one
 // per message wording, for the documentation.
 void CaptureForDocs(HWND window);
