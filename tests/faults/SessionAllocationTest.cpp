@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <new>
 
 namespace {
@@ -41,6 +42,7 @@ TEST_P(SessionAllocationTest, WhateverFailsTheHostIsToldAndTheResultIsOldOrWhole
     }
 
     std::size_t thrown = 0;
+    std::size_t notWritten = 0;
     const std::size_t allocations = faults::FailEachAllocationInTurn(
         [&](std::size_t failAt) {
             folder.Write("result.bin", kOldResult);
@@ -48,11 +50,13 @@ TEST_P(SessionAllocationTest, WhateverFailsTheHostIsToldAndTheResultIsOldOrWhole
             ReaderSources sources;
             desktop.chosenPath = sourcePath;
             bool failed = false;
+            bool threw = false;
             {
                 faults::AllocationCountdown countdown(failAt);
                 try {
                     RunImportSession(arguments, kProgramPath, desktop, sources);
                 } catch (const std::bad_alloc&) {
+                    threw = true;
                     ++thrown;
                 }
                 failed = countdown.Injected();
@@ -68,6 +72,11 @@ TEST_P(SessionAllocationTest, WhateverFailsTheHostIsToldAndTheResultIsOldOrWhole
             EXPECT_TRUE(result == kOldResult || result == clean);
             if (result == clean) {
                 EXPECT_TRUE(desktop.messages.empty());
+            } else if (!threw &&
+                       std::count(desktop.calls.begin(), desktop.calls.end(), "confirm") == 1) {
+                // Confirmed, but the records or the file could not be had.
+                EXPECT_EQ(Shown(desktop), ResultNotWrittenMessages(resultPath));
+                ++notWritten;
             }
             EXPECT_EQ(FolderEntries(folder.PathOf("")), (Names{"book.csv", "result.bin"}));
             return failed;
@@ -75,6 +84,7 @@ TEST_P(SessionAllocationTest, WhateverFailsTheHostIsToldAndTheResultIsOldOrWhole
         kRunLimit);
     EXPECT_LT(allocations, kRunLimit);
     EXPECT_GT(allocations, 20u);
+    EXPECT_GT(notWritten, 0u); // the records' buffer and the temporary file's name
     std::printf("%s: %zu allocations of the session failed in turn, %zu of them thrown on\n",
                 GetParam().name.c_str(), allocations, thrown);
 }
