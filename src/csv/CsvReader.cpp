@@ -31,10 +31,9 @@ int FindColumns(const std::string& sourcePath, int importType, CsvDialogs& dialo
     return columns.faxColumns.empty() ? kNoFaxNumberFound : 1;
 }
 
-} // namespace
-
-int ReadCsvCandidates(const std::string& sourcePath, int importType, CsvDialogs& dialogs,
-                      CsvCandidateTable& table, int32_t& excludedRows) {
+// ReadCsvCandidates, which may throw when memory runs out.
+int ReadCandidates(const std::string& sourcePath, int importType, CsvDialogs& dialogs,
+                   CsvCandidateTable& table, int32_t& excludedRows) {
     platform::FileBytes content;
     const platform::ReadStatus status = platform::ReadWholeFile(sourcePath, content);
     if (status != platform::ReadStatus::Ok)
@@ -80,15 +79,31 @@ int ReadCsvCandidates(const std::string& sourcePath, int importType, CsvDialogs&
     return 1;
 }
 
+} // namespace
+
+int ReadCsvCandidates(const std::string& sourcePath, int importType, CsvDialogs& dialogs,
+                      CsvCandidateTable& table, int32_t& excludedRows) {
+    return OutOfMemoryAsFailure(
+        [&] { return ReadCandidates(sourcePath, importType, dialogs, table, excludedRows); });
+}
+
 int ReadCsvFile(const std::string& sourcePath, SessionLists& lists, int32_t& excludedRows,
                 int importType, int optionFlags, CsvDialogs& dialogs) {
     CsvCandidateTable table;
     const int read = ReadCsvCandidates(sourcePath, importType, dialogs, table, excludedRows);
     if (read != 1)
         return read;
-    CsvRecipientPicker picker(sourcePath, table.Candidates(), lists, optionFlags);
-    if (dialogs.PickRecipients(picker))
-        return picker.Confirm();
-    picker.Cancel();
-    return 0;
+    const int picked = OutOfMemoryAsFailure([&] {
+        CsvRecipientPicker picker(sourcePath, table.Candidates(), lists, optionFlags);
+        if (dialogs.PickRecipients(picker))
+            return picker.Confirm();
+        picker.Cancel();
+        return 0;
+    });
+    if (picked == kOutOfMemory) {
+        // Whatever the picker had confirmed so far goes: nothing is imported.
+        lists.count = 0;
+        lists.recipients.Clear();
+    }
+    return picked;
 }

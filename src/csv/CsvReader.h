@@ -13,7 +13,9 @@
 // candidates and lets the user pick from them. The header line decides the separator; a quoted
 // field may span lines. Returns the number picked (also in `count`, the
 // texts in `recipients`), 0 when a dialog was cancelled or nothing was picked, or a failure code
-// from -6 to -1. `excludedRows` counts the rows that gave no fax number.
+// from -6 to -1; -3 when memory runs out anywhere, the picker and the picked texts included
+// (`count` is then 0 and `recipients` empty). `excludedRows` counts the rows that gave no fax
+// number.
 int ReadCsvFile(const std::string& sourcePath, SessionLists& lists, int32_t& excludedRows,
                 int importType, int optionFlags, CsvDialogs& dialogs);
 

@@ -100,7 +100,17 @@ CsvRecipientPicker::AddPicks(std::size_t selectedCount,
         return {0, texts::kNoMemoryForPicks};
     const std::span<int> selected(room.get(), selectedCount);
     readSelection(selected);
-    pickedRecipients_.reserve(picked_.size() + std::min(selectedCount, candidates_.size()));
+    try {
+        // The picked list has room for every entry that may come, so only the set can fail.
+        const std::size_t coming = std::min(selectedCount, candidates_.size());
+        if (picked_.capacity() - picked_.size() < coming)
+            picked_.reserve(std::max(picked_.size() + coming, 2 * picked_.capacity()));
+        pickedRecipients_.reserve(picked_.size() + coming);
+    } catch (const std::bad_alloc&) {
+        return {0, texts::kNoMemoryForPicks};
+    } catch (const std::length_error&) {
+        return {0, texts::kNoMemoryForPicks};
+    }
 
     AddOutcome outcome;
     for (const int entry : selected) {
@@ -110,7 +120,15 @@ CsvRecipientPicker::AddPicks(std::size_t selectedCount,
         }
         if (entry < 0 || entry >= SourceCount() || Candidate(entry).faxNumber[0] == '\0')
             continue;
-        if (!pickedRecipients_.insert(entry).second)
+        bool inserted = false;
+        try {
+            inserted = pickedRecipients_.insert(entry).second;
+        } catch (const std::bad_alloc&) {
+            // As at the limit: the entries added so far stay.
+            outcome.message = texts::kNoMemoryForPicks;
+            break;
+        }
+        if (!inserted)
             continue;
         picked_.push_back(entry);
         ++outcome.added;
@@ -125,25 +143,23 @@ CsvRecipientPicker::AddOutcome CsvRecipientPicker::AddPicks(std::span<const int>
 }
 
 bool CsvRecipientPicker::DeletePicked(std::span<const int> selected) {
-    std::vector<char> doomed(picked_.size(), 0);
+    // Doomed entries are marked in place, so deleting needs no memory; one pass then keeps the
+    // rest in order, however many entries go.
+    constexpr int kDoomed = -1;
     bool any = false;
     for (const int entry : selected) {
-        if (entry >= 0 && static_cast<std::size_t>(entry) < picked_.size()) {
-            doomed[static_cast<std::size_t>(entry)] = 1;
-            any = true;
-        }
+        if (entry < 0 || static_cast<std::size_t>(entry) >= picked_.size())
+            continue;
+        any = true;
+        int& candidate = picked_[static_cast<std::size_t>(entry)];
+        if (candidate == kDoomed)
+            continue;
+        pickedRecipients_.erase(candidate);
+        candidate = kDoomed;
     }
     if (!any)
         return false;
-    // One pass keeps the rest in order, however many entries go.
-    std::size_t kept = 0;
-    for (std::size_t entry = 0; entry < picked_.size(); ++entry) {
-        if (doomed[entry])
-            pickedRecipients_.erase(picked_[entry]);
-        else
-            picked_[kept++] = picked_[entry];
-    }
-    picked_.resize(kept);
+    std::erase(picked_, kDoomed);
     return true;
 }
 

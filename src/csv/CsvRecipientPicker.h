@@ -49,7 +49,8 @@ class CsvRecipientPicker {
     // list. `readSelection` fills the room given to it with the selected entries in ascending
     // order; it is called only once the selection may be added. Entries with an empty number
     // and entries whose name and number are already picked are skipped silently. The new
-    // entries are the last `added` ones of the picked list.
+    // entries are the last `added` ones of the picked list. When memory runs out, the message
+    // is texts::kNoMemoryForPicks and the entries added before stay.
     AddOutcome AddPicks(std::size_t selectedCount,
                         const std::function<void(std::span<int>)>& readSelection);
     AddOutcome AddPicks(std::span<const int> selected);

@@ -10,6 +10,8 @@ namespace platform {
 // Win32 error codes the seam reports.
 inline constexpr std::uint32_t kErrorSuccess = 0;
 inline constexpr std::uint32_t kErrorInvalidFunction = 1;
+inline constexpr std::uint32_t kErrorNotEnoughMemory = 8;
+inline constexpr std::uint32_t kErrorOutOfMemory = 14;
 inline constexpr std::uint32_t kErrorInvalidParameter = 87;
 inline constexpr std::uint32_t kErrorInsufficientBuffer = 122;
 inline constexpr std::uint32_t kErrorInvalidFlags = 1004;
@@ -26,6 +28,11 @@ inline constexpr std::uint32_t kWcNoBestFitChars = 0x400;
 
 std::uint32_t LastError();
 void SetLastError(std::uint32_t error);
+
+// Whether a failed call's error says that memory ran out.
+inline bool IsMemoryShortage(std::uint32_t error) {
+    return error == kErrorNotEnoughMemory || error == kErrorOutOfMemory;
+}
 
 // GetACP.
 std::uint32_t AnsiCodePage();

@@ -10,8 +10,10 @@
 
 #include <atomic>
 #include <bitset>
+#include <cstdio>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -60,15 +62,13 @@ bool IsUtfCodePage(std::uint32_t codePage) {
 
 // The converter for a resolved code page; empty for one the system does not know.
 Converter OpenConverter(std::uint32_t codePage) {
-    std::string name;
-    if (codePage == kCodePageUtf8)
-        name = "UTF-8";
-    else if (codePage == kCodePageUtf7)
-        name = "UTF-7";
-    else
-        name = "windows-" + std::to_string(codePage);
+    char name[24] = "UTF-8";
+    if (codePage == kCodePageUtf7)
+        std::snprintf(name, sizeof name, "UTF-7");
+    else if (codePage != kCodePageUtf8)
+        std::snprintf(name, sizeof name, "windows-%u", static_cast<unsigned>(codePage));
     UErrorCode status = U_ZERO_ERROR;
-    Converter converter(ucnv_open(name.c_str(), &status));
+    Converter converter(ucnv_open(name, &status));
     if (U_FAILURE(status))
         return nullptr;
     return converter;
@@ -248,7 +248,10 @@ int MultiByteToWide(std::uint32_t codePage, std::uint32_t flags, const char* sou
     return needed;
 }
 
-int WideToMultiByte(std::uint32_t codePage, std::uint32_t flags, const char16_t* source,
+namespace {
+
+// WideToMultiByte, which may throw when memory runs out.
+int ConvertFromWide(std::uint32_t codePage, std::uint32_t flags, const char16_t* source,
                     int sourceLength, char* target, int targetLength, const char* defaultChar,
                     bool* usedDefault) {
     if (!source || sourceLength == 0 || sourceLength < -1 || targetLength < 0 ||
@@ -310,6 +313,22 @@ int WideToMultiByte(std::uint32_t codePage, std::uint32_t flags, const char16_t*
         return Fail(kErrorInsufficientBuffer);
     std::memcpy(target, bytes.data(), static_cast<std::size_t>(size));
     return size;
+}
+
+} // namespace
+
+int WideToMultiByte(std::uint32_t codePage, std::uint32_t flags, const char16_t* source,
+                    int sourceLength, char* target, int targetLength, const char* defaultChar,
+                    bool* usedDefault) {
+    // The Win32 function reports a shortage of memory as an error, never by an exception.
+    try {
+        return ConvertFromWide(codePage, flags, source, sourceLength, target, targetLength,
+                               defaultChar, usedDefault);
+    } catch (const std::bad_alloc&) {
+        return Fail(kErrorNotEnoughMemory);
+    } catch (const std::length_error&) {
+        return Fail(kErrorNotEnoughMemory);
+    }
 }
 
 FormCNormalizer::FormCNormalizer() {

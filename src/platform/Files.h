@@ -25,7 +25,8 @@ struct FileBytes {
 ReadStatus ReadWholeFile(const std::string& path, FileBytes& out);
 
 // Writes the bytes to a temporary file beside `path`, then replaces `path` with it. On failure
-// whatever was at `path` is left as it was and no temporary file remains.
+// (memory for the temporary file's name included) whatever was at `path` is left as it was and
+// no temporary file remains.
 bool ReplaceFileWith(const std::string& path, const char* data, std::size_t size);
 
 } // namespace platform

@@ -70,7 +70,12 @@ ReadStatus ReadWholeFile(const std::string& path, FileBytes& out) {
 }
 
 bool ReplaceFileWith(const std::string& path, const char* data, std::size_t size) {
-    const std::string temporary = path + ".importing";
+    std::string temporary;
+    try {
+        temporary = path + ".importing";
+    } catch (const std::bad_alloc&) {
+        return false; // a failure like any other: the caller reports it
+    }
     FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644));
     if (!file.valid())
         return false;

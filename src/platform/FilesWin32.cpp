@@ -31,7 +31,12 @@ ReadStatus ReadWholeFile(const std::string& path, FileBytes& out) {
 }
 
 bool ReplaceFileWith(const std::string& path, const char* data, std::size_t size) {
-    const std::string temporary = path + ".importing";
+    std::string temporary;
+    try {
+        temporary = path + ".importing";
+    } catch (const std::bad_alloc&) {
+        return false; // a failure like any other: the caller reports it
+    }
     {
         FileHandle file(::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));

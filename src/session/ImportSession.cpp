@@ -5,6 +5,8 @@
 #include "session/SourceFailures.h"
 #include "text/FixedTexts.h"
 
+#include <new>
+
 namespace {
 
 class ImportSession {
@@ -14,13 +16,18 @@ class ImportSession {
 
     void Run(std::string_view arguments, std::string_view programPath) {
         DetectHost();
-        commandLine_ = ParseCommandLine(arguments, programPath);
-        desktop_.SetHelpFilePath(commandLine_.helpFilePath);
-        importType_ = commandLine_.importType;
-        if (importType_ == kNoImportType)
-            importType_ = desktop_.ChooseImportType(commandLine_.optionFlags);
-        if (Dispatch())
-            CheckAndWrite();
+        try {
+            commandLine_ = ParseCommandLine(arguments, programPath);
+            desktop_.SetHelpFilePath(commandLine_.helpFilePath);
+            importType_ = commandLine_.importType;
+            if (importType_ == kNoImportType)
+                importType_ = desktop_.ChooseImportType(commandLine_.optionFlags);
+            if (Dispatch())
+                CheckAndWrite();
+        } catch (...) {
+            HandBack(); // the host gets its window back whatever went wrong
+            throw;
+        }
         HandBack();
     }
 
@@ -107,15 +114,21 @@ class ImportSession {
     }
 
     void WriteResultFile() {
-        ExchangeFileBuffer file;
-        bool built = true;
-        if (importType_ == kImportSpeedDial) {
-            file.AppendInt32(lists_.count);
-            built = sources_.WriteSpeedDialRecords(lists_, file);
-        } else {
-            AppendRecipientRecords(lists_, file);
+        bool written = false;
+        try {
+            ExchangeFileBuffer file;
+            bool built = true;
+            if (importType_ == kImportSpeedDial) {
+                file.AppendInt32(lists_.count);
+                built = sources_.WriteSpeedDialRecords(lists_, file);
+            } else {
+                AppendRecipientRecords(lists_, file);
+            }
+            written = built && desktop_.WriteResultFile(commandLine_.resultPath, file);
+        } catch (const std::bad_alloc&) {
+            // No memory for the records: nothing is written, which the user is told.
         }
-        if (!built || !desktop_.WriteResultFile(commandLine_.resultPath, file))
+        if (!written)
             Error(FormatText(texts::kCannotWriteResult, commandLine_.resultPath),
                   texts::kImportCaption);
     }

@@ -3,6 +3,8 @@
 
 #include "platform/Files.h"
 
+#include <new>
+#include <stdexcept>
 #include <string>
 
 enum SourceFailure : int {
@@ -17,6 +19,18 @@ enum SourceFailure : int {
 
 inline bool IsSourceFailure(int result) {
     return result >= -7 && result <= -1;
+}
+
+// Runs a file source's step; memory that cannot be had, wherever the step asks for it, ends the
+// step with kOutOfMemory instead of an exception.
+template <typename Step> int OutOfMemoryAsFailure(Step&& step) {
+    try {
+        return step();
+    } catch (const std::bad_alloc&) {
+        return kOutOfMemory;
+    } catch (const std::length_error&) {
+        return kOutOfMemory; // a size beyond what a container can hold
+    }
 }
 
 // The failure code of a source file that could not be read whole.

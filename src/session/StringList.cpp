@@ -1,8 +1,13 @@
 #include "session/StringList.h"
 
 void StringList::Append(std::string text) {
-    ++occurrences_[text];
     entries_.push_back(std::move(text));
+    try {
+        ++occurrences_[entries_.back()];
+    } catch (...) {
+        entries_.pop_back(); // the count must never lack an entry it lists
+        throw;
+    }
 }
 
 void StringList::RemoveTail() {

@@ -9,6 +9,7 @@
 
 class StringList {
   public:
+    // When memory runs out, throws and leaves the list as it was.
     void Append(std::string text);
     void RemoveTail();
     void Clear();

@@ -46,7 +46,8 @@ void StoreFaxLineName(SpeedDialRecord& record, char* field, const EwsFormat& for
         return;
     }
     char converted[kNameAnsiBytes];
-    ConvertUtf8Name(field, converted); // a failed conversion leaves the name empty
+    // An invalid name is left empty; a conversion without memory throws.
+    ConvertUtf8Name(field, converted);
     StoreName(record, converted);
 }
 

@@ -180,8 +180,18 @@ int SpeedDialPicker::AddPicks(std::size_t selectedCount,
             view.ShowWarning(texts::kRecipientLimitReached);
             break;
         }
-        if (position >= 0 && position < SourceCount())
+        if (position < 0 || position >= SourceCount())
+            continue;
+        try {
             added += AddOne(position, view);
+        } catch (const std::bad_alloc&) {
+            // As at the limit: the entries added so far stay.
+            view.ShowWarning(texts::kNoMemoryForPicks);
+            break;
+        } catch (const std::length_error&) {
+            view.ShowWarning(texts::kNoMemoryForPicks);
+            break;
+        }
     }
     return added;
 }
@@ -206,51 +216,60 @@ SpeedDialPicker::RecipientKey SpeedDialPicker::KeyOf(int record) const {
     return {MemberText(entry.name), MemberText(entry.faxNumber)};
 }
 
-void SpeedDialPicker::MarkPicked(int record, bool picked) {
-    isPicked_[static_cast<std::size_t>(record)] = picked ? 1 : 0;
-    if (picked)
-        pickedRecipients_[KeyOf(record)] = record;
-    else
-        pickedRecipients_.erase(KeyOf(record));
+void SpeedDialPicker::Unpick(int record) {
+    isPicked_[static_cast<std::size_t>(record)] = 0;
+    pickedRecipients_.erase(KeyOf(record));
 }
 
 int SpeedDialPicker::AddOne(int position, SpeedDialPickerView& view) {
     const int record = SourceRecord(position);
     if (isPicked_[static_cast<std::size_t>(record)])
         return 0;
+    const RecipientKey key = KeyOf(record);
     // Picked entries are never equal to each other, so at most one is equal to this one.
-    const auto equal = pickedRecipients_.find(KeyOf(record));
-    if (equal != pickedRecipients_.end()) {
-        const int replaced = equal->second;
-        if (!view.AskReplace(ReplaceQuestion(Record(replaced))))
-            return 0;
+    auto equal = pickedRecipients_.find(key);
+    if (equal != pickedRecipients_.end() &&
+        !view.AskReplace(ReplaceQuestion(Record(equal->second))))
+        return 0;
+
+    // Everything that takes memory comes before the first change, so that a failure changes
+    // nothing.
+    const std::string text = ListText(record);
+    if (picked_.size() == picked_.capacity())
+        picked_.reserve(2 * picked_.capacity() + 1);
+    if (equal == pickedRecipients_.end()) {
+        pickedRecipients_.emplace(key, record);
+    } else {
+        // The equal entry leaves the picked list; its key stays, now for this record.
+        const int replaced = std::exchange(equal->second, record);
+        isPicked_[static_cast<std::size_t>(replaced)] = 0;
         const auto at = std::find(picked_.begin(), picked_.end(), replaced);
         const int removedPosition = static_cast<int>(at - picked_.begin());
         picked_.erase(at);
-        MarkPicked(replaced, false);
         view.RemovePicked(removedPosition);
     }
     picked_.push_back(record);
-    MarkPicked(record, true);
-    view.AppendPicked(ListText(record), record);
+    isPicked_[static_cast<std::size_t>(record)] = 1;
+    view.AppendPicked(text, record);
     return 1;
 }
 
 bool SpeedDialPicker::DeletePicked(std::span<const int> selected) {
     if (selected.empty())
         return false;
-    std::vector<char> removed(picked_.size(), 0);
-    for (const int position : selected)
-        if (position >= 0 && position < PickedCount())
-            removed[static_cast<std::size_t>(position)] = 1;
-    std::size_t kept = 0;
-    for (std::size_t position = 0; position < picked_.size(); ++position) {
-        if (removed[position])
-            MarkPicked(picked_[position], false);
-        else
-            picked_[kept++] = picked_[position];
+    // Doomed entries are marked in place, so deleting needs no memory; one pass then keeps
+    // the rest in order, however many entries go.
+    constexpr int kDoomed = -1;
+    for (const int position : selected) {
+        if (position < 0 || position >= PickedCount())
+            continue;
+        int& record = picked_[static_cast<std::size_t>(position)];
+        if (record == kDoomed)
+            continue;
+        Unpick(record);
+        record = kDoomed;
     }
-    picked_.resize(kept);
+    std::erase(picked_, kDoomed);
     return true;
 }
 

@@ -66,7 +66,8 @@ class SpeedDialPicker {
 
     // Button 1001 or a double-click in the source list. `readSelection` fills the room given
     // to it with the selected source positions in ascending order. Returns the number of
-    // entries appended.
+    // entries appended. When memory runs out, the view shows texts::kNoMemoryForPicks and the
+    // entries added before stay.
     int AddPicks(std::size_t selectedCount,
                  const std::function<void(std::span<int>)>& readSelection,
                  SpeedDialPickerView& view);
@@ -106,7 +107,8 @@ class SpeedDialPicker {
                            const std::function<void(std::span<int>)>& readSelection,
                            SpeedDialPickerView& view) const;
     bool IsRelayEntry(int record) const;
-    // Appends the record unless it is picked already or an equal one stays.
+    // Appends the record unless it is picked already or an equal one stays. When memory runs
+    // out, throws and changes nothing.
     int AddOne(int position, SpeedDialPickerView& view);
     std::string ListText(int record) const;
 
@@ -120,7 +122,8 @@ class SpeedDialPicker {
         std::size_t operator()(const RecipientKey& key) const;
     };
     RecipientKey KeyOf(int record) const;
-    void MarkPicked(int record, bool picked);
+    // Takes the record off the picked marks; the caller removes it from picked_.
+    void Unpick(int record);
 
     std::string sourcePath_;
     std::span<const SpeedDialRecord> table_;

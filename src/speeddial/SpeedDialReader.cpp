@@ -9,9 +9,6 @@
 #include "speeddial/TextLines.h"
 #include "speeddial/Version0Line.h"
 
-#include <new>
-#include <stdexcept>
-
 namespace {
 
 constexpr int kCheckColumnVersion = 5;
@@ -101,10 +98,9 @@ int ParseDataLines(const TextLines& lines, std::size_t first, DataColumns column
     return accepted;
 }
 
-} // namespace
-
-int ReadSpeedDialRecords(const std::string& sourcePath, SessionLists& lists, int32_t& excludedLines,
-                         SpeedDialState& state) {
+// ReadSpeedDialRecords, which may throw when memory runs out.
+int ReadRecords(const std::string& sourcePath, SessionLists& lists, int32_t& excludedLines,
+                SpeedDialState& state) {
     platform::FileBytes file;
     const platform::ReadStatus status = platform::ReadWholeFile(sourcePath, file);
     if (status != platform::ReadStatus::Ok)
@@ -137,17 +133,18 @@ int ReadSpeedDialRecords(const std::string& sourcePath, SessionLists& lists, int
     excludedLines = 0;
     if (version > 0 && columns.fax < 0)
         return kNoFaxNumberFound;
-    int accepted = 0;
-    try {
-        ReserveEntries(lists, dataLines);
-        accepted = ParseDataLines(lines, firstData, columns, format, state.speedDialTable, lists,
-                                  excludedLines);
-    } catch (const std::bad_alloc&) {
-        return kOutOfMemory; // the texts of the lists could not be had
-    } catch (const std::length_error&) {
-        return kOutOfMemory;
-    }
+    ReserveEntries(lists, dataLines);
+    const int accepted = ParseDataLines(lines, firstData, columns, format, state.speedDialTable,
+                                        lists, excludedLines);
     return accepted > 0 ? accepted : kNoFaxNumberFound;
+}
+
+} // namespace
+
+int ReadSpeedDialRecords(const std::string& sourcePath, SessionLists& lists, int32_t& excludedLines,
+                         SpeedDialState& state) {
+    return OutOfMemoryAsFailure(
+        [&] { return ReadRecords(sourcePath, lists, excludedLines, state); });
 }
 
 int ImportSpeedDialFile(const std::string& sourcePath, SessionLists& lists, int32_t& excludedLines,
@@ -156,10 +153,18 @@ int ImportSpeedDialFile(const std::string& sourcePath, SessionLists& lists, int3
     if (records <= 0)
         return records;
     lists.count = records;
-    SpeedDialPicker picker(sourcePath, state.speedDialTable.Records(), lists, optionFlags);
-    if (!dialogs.PickRecipients(picker)) {
-        picker.Cancel();
-        return 0;
+    const int picked = OutOfMemoryAsFailure([&] {
+        SpeedDialPicker picker(sourcePath, state.speedDialTable.Records(), lists, optionFlags);
+        if (!dialogs.PickRecipients(picker)) {
+            picker.Cancel();
+            return 0;
+        }
+        return picker.Confirm();
+    });
+    if (picked == kOutOfMemory) {
+        // Whatever the picker had confirmed so far goes: nothing is imported.
+        lists.count = 0;
+        lists.recipients.Clear();
     }
-    return picker.Confirm();
+    return picked;
 }

@@ -14,8 +14,9 @@
 // the user pick. Returns the number picked (also in `count`, with `recipients` and the picked
 // record indexes in `pickedRecords`), 0 when the picker was cancelled or confirmed empty, or a
 // failure code: -1, -2, -4 the file cannot be opened, sized or read (or is empty), -3 out of
-// memory, -5 no data line was accepted, -7 no known header. `excludedLines` counts the data
-// lines that were not accepted.
+// memory (while reading, or for the picker or the picked texts; `count` is then 0 and
+// `recipients` empty), -5 no data line was accepted, -7 no known header. `excludedLines`
+// counts the data lines that were not accepted.
 int ImportSpeedDialFile(const std::string& sourcePath, SessionLists& lists, int32_t& excludedLines,
                         int optionFlags, SpeedDialState& state, SpeedDialDialogs& dialogs);
 

@@ -3,6 +3,7 @@
 #include "platform/CodePages.h"
 #include "text/CodePageConversion.h"
 
+#include <new>
 #include <string>
 
 namespace {
@@ -77,8 +78,11 @@ bool ConvertUtf8Name(const char* field, std::span<char, kNameAnsiBytes> name) {
     if (!field || *field == '\0')
         return true;
     char16_t wide[kNameWideUnits] = {};
+    platform::SetLastError(platform::kErrorSuccess); // only this conversion's errors count
     if (ToWide(field, wide) && ToAnsi(wide, name))
         return true;
     name[0] = '\0';
+    if (platform::IsMemoryShortage(platform::LastError()))
+        throw std::bad_alloc(); // the name is not invalid, and must not pass for an empty one
     return false;
 }

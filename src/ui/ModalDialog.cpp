@@ -1,5 +1,7 @@
 #include "ui/ModalDialog.h"
 
+#include <utility>
+
 namespace {
 
 // Messages whose result a dialog procedure returns itself instead of through DWLP_MSGRESULT.
@@ -25,8 +27,13 @@ bool ReturnsResultDirectly(UINT message) {
 } // namespace
 
 INT_PTR ModalDialog::Run(HWND owner) {
-    return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner,
-                             &ModalDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    failure_ = nullptr;
+    const INT_PTR result =
+        ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner,
+                          &ModalDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    if (failure_)
+        std::rethrow_exception(std::exchange(failure_, nullptr));
+    return result;
 }
 
 bool ModalDialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) {
@@ -46,7 +53,18 @@ INT_PTR CALLBACK ModalDialog::DialogProc(HWND window, UINT message, WPARAM wPara
         dialog->window_ = window;
     }
     auto* dialog = reinterpret_cast<ModalDialog*>(::GetWindowLongPtrA(window, DWLP_USER));
-    return dialog ? dialog->HandleMessage(message, wParam, lParam) : FALSE;
+    if (!dialog)
+        return FALSE;
+    try {
+        return dialog->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        // Typically memory the dialog's model could not have: the dialog ends, and Run throws
+        // the exception again once the system has returned.
+        if (!dialog->failure_)
+            dialog->failure_ = std::current_exception();
+        ::EndDialog(window, -1);
+        return TRUE;
+    }
 }
 
 INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -2,6 +2,7 @@
 // initialisation, OK and Cancel.
 #pragma once
 
+#include <exception>
 #include <span>
 #include <windows.h>
 
@@ -12,7 +13,9 @@ class ModalDialog {
     ModalDialog(const ModalDialog&) = delete;
     ModalDialog& operator=(const ModalDialog&) = delete;
 
-    // Runs the dialog; returns the value it ended with, or -1 when it could not be shown.
+    // Runs the dialog; returns the value it ended with, or -1 when it could not be shown. An
+    // exception of a handler ends the dialog and is thrown again from here, so that it never
+    // crosses the system's frames.
     INT_PTR Run(HWND owner);
 
   protected:
@@ -59,4 +62,5 @@ class ModalDialog {
 
     int templateId_;
     HWND window_ = nullptr;
+    std::exception_ptr failure_; // a handler's exception, until Run throws it again
 };
