@@ -2,27 +2,31 @@
 
 #include "platform/CodePages.h"
 #include "text/Cp1258Tables.h"
+#include "text/QuotedFields.h"
 
 #include <cstring>
 
 namespace {
 
-constexpr char kQuote = '"';
-constexpr char kComma = ',';
-constexpr int kUnclosedQuote = -6;
-
-// Cuts the quoted field that opens at `quote`: doubled quotes become one, the field ends at the
-// first single closing quote. Returns that closing quote (now a terminator), or null when the
+// Cuts the quoted field that opens at `quote`. Returns its closing quote, or null when the
 // field is never closed.
 char* CutQuotedField(char* quote) {
-    char* closing = std::strchr(quote + 1, kQuote);
-    if (!closing)
-        return nullptr;
+    char* closing = std::strchr(quote + 1, kFieldQuote);
+    return closing ? JoinDoubledQuotes(closing, closing) : nullptr;
+}
+
+bool IsAcceptedFaxByte(unsigned char byte) {
+    return byte >= 0x21 && byte <= 0x7A && byte != ',' && byte != '[' && byte != ']';
+}
+
+} // namespace
+
+char* JoinDoubledQuotes(char* closing, char* end) {
     *closing = '\0';
-    char* end = closing; // where the field's terminator is
-    while (closing[1] == kQuote) {
+    *end = '\0';
+    while (closing[1] == kFieldQuote) {
         char* second = closing + 1;
-        char* next = std::strchr(second + 1, kQuote);
+        char* next = std::strchr(second + 1, kFieldQuote);
         if (!next)
             break;
         *next = '\0';
@@ -36,38 +40,8 @@ char* CutQuotedField(char* quote) {
     return closing;
 }
 
-bool IsAcceptedFaxByte(unsigned char byte) {
-    return byte >= 0x21 && byte <= 0x7A && byte != ',' && byte != '[' && byte != ']';
-}
-
-} // namespace
-
 int SplitCsvFields(FieldArray& fields) {
-    char* field = fields[0];
-    if (!field || *field == '\0')
-        return 0;
-    for (int index = 0;;) {
-        char* searchFrom = field;
-        if (*field == kQuote) {
-            fields[static_cast<std::size_t>(index)] = field + 1;
-            char* closing = CutQuotedField(field);
-            if (!closing)
-                return kUnclosedQuote;
-            searchFrom = closing + 1;
-        } else {
-            fields[static_cast<std::size_t>(index)] = field;
-        }
-        char* comma = std::strchr(searchFrom, kComma);
-        if (!comma)
-            return index + 1;
-        *comma = '\0';
-        field = comma + 1;
-        ++index;
-        if (index == kMaxCsvFields) {
-            fields[kMaxCsvFields] = field;
-            return kMaxCsvFields;
-        }
-    }
+    return SplitQuotedFields(fields[0], ',', fields, CutQuotedField);
 }
 
 int CleanFaxNumber(char* text) {
