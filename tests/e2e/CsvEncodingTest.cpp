@@ -1,8 +1,8 @@
 // CSV imports of today's exports under a Big5 system: UTF-8 and UTF-16 files, quoted line
 // breaks, semicolons and tabs, through both import types from the file dialog to the result file.
 #include "ExportBooks.h"
+#include "FileImportRun.h"
 #include "ResourceIds.h"
-#include "TestHost.h"
 #include "text/FixedTexts.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,6 @@ namespace e2e {
 namespace {
 
 constexpr WPARAM kRecipientsCommand = 1022;
-using Commands = std::vector<std::pair<WPARAM, LPARAM>>;
 using Texts = std::vector<std::string>;
 using export_books::Book;
 using export_books::ToBig5;
@@ -51,25 +50,17 @@ void PrintTo(const ImportCase& importCase, std::ostream* out) {
     *out << importCase.book.kind << ", import type " << importCase.importType;
 }
 
-class CsvEncodingTest : public ::testing::TestWithParam<ImportCase> {
+class CsvEncodingTest : public ::testing::TestWithParam<ImportCase>, protected FileImportRun {
   protected:
-    void SetUp() override {
-        folder = MakeTestFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        resultPath = folder + "\\result.bin";
-        bookPath = folder + "\\book.csv";
-    }
+    CsvEncodingTest() : FileImportRun("book.csv", kRecipientsCommand, false) {}
 
     void Start(const std::string& bytes, int importType) {
-        WriteFileBytes(bookPath, bytes);
-        importer.emplace(resultPath + "||0|IMPORT_TYPE_" + std::to_string(importType));
-        HWND fileDialog = importer->WaitForWindow(texts::kChooseCsvTitle);
-        ASSERT_NE(fileDialog, nullptr);
-        ChooseFile(fileDialog, bookPath);
+        StartWith(bytes, Arguments(importType), texts::kChooseCsvTitle);
     }
 
     // The column dialog and the picker share their title: tell them by a control.
     HWND WaitForDialogWith(int controlId) {
-        const std::string title = std::string(texts::kCsvImportCaption) + " - " + bookPath;
+        const std::string title = std::string(texts::kCsvImportCaption) + " - " + sourcePath;
         for (int attempt = 0; attempt < 50; ++attempt) {
             HWND dialog = importer->WaitForWindow(title);
             if (dialog && ::GetDlgItem(dialog, controlId))
@@ -95,18 +86,6 @@ class CsvEncodingTest : public ::testing::TestWithParam<ImportCase> {
                   ToBig5(book.headerFields[static_cast<std::size_t>(book.faxColumn)]));
         Click(columns, IDOK);
     }
-
-    void ExpectHandBack() {
-        ASSERT_TRUE(importer->WaitForExit());
-        EXPECT_EQ(host.Commands(), (Commands{{kRecipientsCommand, 0}}));
-        EXPECT_TRUE(host.Enabled());
-    }
-
-    TestHost host{false};
-    std::string folder;
-    std::string resultPath;
-    std::string bookPath;
-    std::optional<TestImporter> importer;
 };
 
 TEST_P(CsvEncodingTest, NamesAndNumbersReachTheResultFileInBig5) {
@@ -122,8 +101,7 @@ TEST_P(CsvEncodingTest, NamesAndNumbersReachTheResultFileInBig5) {
     const Texts entries = InBig5(expected.entries);
     EXPECT_EQ(ListBoxItems(picker, IDC_SOURCE_LIST), entries);
     ::SendDlgItemMessageA(picker, IDC_SOURCE_LIST, LB_SETSEL, TRUE, -1);
-    Click(picker, IDC_ADD_PICKS);
-    PumpMessages(200ms);
+    Add(picker);
     Texts picked;
     for (const std::string& entry : entries) {
         if (HasNumber(entry))
@@ -170,16 +148,8 @@ class CsvEncodingEdgeTest : public CsvEncodingTest {
   protected:
     void ExpectFailure(const std::string& bytes, const char* format) {
         Start(bytes, 5);
-        const auto message = AnswerMessageBox(*importer);
-        ASSERT_TRUE(message.has_value());
-        std::string text = format;
-        text.replace(text.find("%s"), 2, bookPath);
-        EXPECT_EQ(message->text, text);
-        EXPECT_EQ(message->caption, texts::kCsvErrorCaption);
-        EXPECT_EQ(message->icon, "error");
-        const auto nothing = AnswerMessageBox(*importer);
-        ASSERT_TRUE(nothing.has_value());
-        EXPECT_EQ(nothing->text, texts::kNoAccountsImported);
+        ExpectMessage(WithPath(format, sourcePath), texts::kCsvErrorCaption, "error");
+        ExpectMessage(texts::kNoAccountsImported, texts::kImportCaption, "warning");
         ExpectHandBack();
         EXPECT_FALSE(FileExists(resultPath));
     }

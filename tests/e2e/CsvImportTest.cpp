@@ -1,8 +1,8 @@
 // CSV imports (types 4 and 5) from the command line through the file dialog, the column dialog,
 // the picker and the confirmation to the result file and the host's command.
 #include "ExchangeDump.h"
+#include "FileImportRun.h"
 #include "ResourceIds.h"
-#include "TestHost.h"
 #include "text/FixedTexts.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,6 @@ namespace e2e {
 namespace {
 
 constexpr WPARAM kRecipientsCommand = 1022;
-using Commands = std::vector<std::pair<WPARAM, LPARAM>>;
 
 const std::string kWang = "\xa4\xfd\xa4j\xa9\xfa"; // 王大明 in Big5
 
@@ -34,28 +33,16 @@ std::string Count(int count) {
     return std::string(1, static_cast<char>(count)) + std::string(3, '\0');
 }
 
-class CsvImportTest : public ::testing::Test {
+class CsvImportTest : public ::testing::Test, protected FileImportRun {
   protected:
-    void SetUp() override {
-        folder = MakeTestFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        resultPath = folder + "\\result.bin";
-        bookPath = folder + "\\book.csv";
-    }
+    explicit CsvImportTest(bool hostHasLimit = false)
+        : FileImportRun("book.csv", kRecipientsCommand, hostHasLimit) {}
 
-    // Starts an import of `book` and chooses it in the file dialog.
-    void StartWith(const std::string& book, const std::string& arguments) {
-        WriteFileBytes(bookPath, book);
-        importer.emplace(arguments);
-        HWND fileDialog = importer->WaitForWindow(texts::kChooseCsvTitle);
-        ASSERT_NE(fileDialog, nullptr);
-        ChooseFile(fileDialog, bookPath);
-    }
     void Start(const std::string& book, int importType, int option = 0) {
-        StartWith(book, resultPath + "||" + std::to_string(option) + "|IMPORT_TYPE_" +
-                            std::to_string(importType));
+        StartWith(book, Arguments(importType, option), texts::kChooseCsvTitle);
     }
     std::string PickerTitle() const {
-        return std::string(texts::kCsvImportCaption) + " - " + bookPath;
+        return std::string(texts::kCsvImportCaption) + " - " + sourcePath;
     }
     HWND WaitForPicker() {
         HWND picker = importer->WaitForWindow(PickerTitle());
@@ -68,10 +55,6 @@ class CsvImportTest : public ::testing::Test {
     void SelectSource(HWND picker, std::initializer_list<int> entries) {
         SelectListItems(picker, IDC_SOURCE_LIST, entries);
     }
-    void Add(HWND picker) {
-        Click(picker, IDC_ADD_PICKS);
-        PumpMessages(200ms);
-    }
     // Adds the entry selected at start and confirms both the picker and the confirmation.
     void PickFirstAndConfirm() {
         HWND picker = WaitForPicker();
@@ -82,33 +65,14 @@ class CsvImportTest : public ::testing::Test {
         ASSERT_NE(confirm, nullptr);
         Click(confirm, IDOK);
     }
-    std::optional<MessageBoxContents> Answer() { return AnswerMessageBox(*importer); }
-    void ExpectWarning(const char* text, const char* caption) {
-        const auto message = Answer();
-        ASSERT_TRUE(message.has_value());
-        EXPECT_EQ(message->text, text);
-        EXPECT_EQ(message->caption, caption);
-        EXPECT_EQ(message->icon, "warning");
+    void ExpectNoAccounts() {
+        ExpectMessage(texts::kNoAccountsImported, texts::kImportCaption, "warning");
     }
-    void ExpectHandBack() {
-        ASSERT_TRUE(importer->WaitForExit());
-        EXPECT_EQ(host.Commands(), (Commands{{kRecipientsCommand, 0}}));
-        EXPECT_TRUE(host.Enabled());
-    }
-
-    TestHost host{false};
-    std::string folder;
-    std::string resultPath;
-    std::string bookPath;
-    std::optional<TestImporter> importer;
 };
 
 class LimitedCsvImportTest : public CsvImportTest {
   protected:
-    LimitedCsvImportTest() {
-        host.~TestHost();
-        new (&host) TestHost(true);
-    }
+    LimitedCsvImportTest() : CsvImportTest(true) {}
 };
 
 TEST_F(CsvImportTest, HeaderWordsImportWritesThePickedRecipients) {
@@ -166,7 +130,7 @@ TEST_F(CsvImportTest, ChosenColumnsImportThroughTheColumnDialog) {
     const std::string book = "Who,Where,Number\r\nAnn,Taipei,0211\r\nBob,Tainan,0622\r\n";
     Start(book, 4);
     HWND columns =
-        importer->WaitForWindow(std::string(texts::kCsvImportCaption) + " - " + bookPath);
+        importer->WaitForWindow(std::string(texts::kCsvImportCaption) + " - " + sourcePath);
     ASSERT_NE(columns, nullptr);
     ASSERT_NE(::GetDlgItem(columns, IDC_COLUMN_LIST), nullptr);
     EXPECT_EQ(ListBoxItems(columns, IDC_COLUMN_LIST),
@@ -176,7 +140,7 @@ TEST_F(CsvImportTest, ChosenColumnsImportThroughTheColumnDialog) {
 
     // OK without a fax column is refused with a warning owned by the dialog.
     Click(columns, IDOK);
-    ExpectWarning(texts::kFaxColumnRequired, texts::kCsvImportCaption);
+    ExpectMessage(texts::kFaxColumnRequired, texts::kCsvImportCaption, "warning");
     ASSERT_TRUE(::IsWindow(columns));
 
     ::SendDlgItemMessageA(columns, IDC_COLUMN_LIST, LB_SETCURSEL, 2, 0);
@@ -221,7 +185,7 @@ TEST_F(CsvImportTest, CancelledConfirmationLeavesTheOldFile) {
     HWND confirm = importer->WaitForWindow(texts::kConfirmCaption);
     ASSERT_NE(confirm, nullptr);
     Click(confirm, IDCANCEL);
-    ExpectWarning(texts::kNoAccountsImported, texts::kImportCaption);
+    ExpectNoAccounts();
     ExpectHandBack();
     EXPECT_EQ(ReadFileBytes(resultPath), "old contents");
 }
@@ -232,7 +196,7 @@ TEST_F(CsvImportTest, CancelledPickerImportsNothing) {
     ASSERT_NE(picker, nullptr);
     Add(picker);
     Click(picker, IDCANCEL);
-    ExpectWarning(texts::kNoAccountsImported, texts::kImportCaption);
+    ExpectNoAccounts();
     ExpectHandBack();
     EXPECT_FALSE(FileExists(resultPath));
 }
@@ -274,7 +238,7 @@ TEST_F(CsvImportTest, TypedNameSelectsTheFirstMatch) {
     EXPECT_EQ(::SendMessageA(list, LB_GETSELCOUNT, 0, 0), 1);
     EXPECT_EQ(::SendMessageA(list, LB_GETSEL, 6, 0), TRUE);
     Click(picker, IDCANCEL);
-    ExpectWarning(texts::kNoAccountsImported, texts::kImportCaption);
+    ExpectNoAccounts();
     ExpectHandBack();
 }
 
@@ -284,7 +248,7 @@ TEST_F(CsvImportTest, SingleRecipientOptionRefusesASecondPick) {
     ASSERT_NE(picker, nullptr);
     SelectSource(picker, {0, 2});
     Add(picker);
-    ExpectWarning(texts::kSingleRecipientOnly, texts::kCsvImportCaption);
+    ExpectMessage(texts::kSingleRecipientOnly, texts::kCsvImportCaption, "warning");
     EXPECT_TRUE(ListBoxItems(picker, IDC_PICKED_LIST).empty());
     SelectSource(picker, {2});
     Add(picker);
@@ -306,7 +270,7 @@ TEST_F(LimitedCsvImportTest, HostLimitStopsAt200Recipients) {
     ASSERT_NE(picker, nullptr);
     ::SendDlgItemMessageA(picker, IDC_SOURCE_LIST, LB_SETSEL, TRUE, -1);
     Add(picker);
-    ExpectWarning(texts::kRecipientLimitReached, texts::kCsvImportCaption);
+    ExpectMessage(texts::kRecipientLimitReached, texts::kCsvImportCaption, "warning");
     EXPECT_EQ(ListBoxItems(picker, IDC_PICKED_LIST).size(), 200u);
     Click(picker, IDOK);
     HWND confirm = importer->WaitForWindow(texts::kConfirmCaption);
@@ -330,14 +294,8 @@ class CsvFailureTest : public CsvImportTest, public ::testing::WithParamInterfac
 
 TEST_P(CsvFailureTest, ShowsItsMessageThenNoAccounts) {
     Start(GetParam().book, 5);
-    const auto message = Answer();
-    ASSERT_TRUE(message.has_value());
-    std::string expected = GetParam().format;
-    expected.replace(expected.find("%s"), 2, bookPath);
-    EXPECT_EQ(message->text, expected);
-    EXPECT_EQ(message->caption, texts::kCsvErrorCaption);
-    EXPECT_EQ(message->icon, "error");
-    ExpectWarning(texts::kNoAccountsImported, texts::kImportCaption);
+    ExpectMessage(WithPath(GetParam().format, sourcePath), texts::kCsvErrorCaption, "error");
+    ExpectNoAccounts();
     ExpectHandBack();
     EXPECT_FALSE(FileExists(resultPath));
 }
@@ -354,22 +312,17 @@ INSTANTIATE_TEST_SUITE_P(Files, CsvFailureTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CsvImportTest, FileHeldOpenWithoutSharingCannotBeRead) {
-    WriteFileBytes(bookPath, HeaderWordsBook());
-    importer.emplace(resultPath + "||0|IMPORT_TYPE_5");
+    WriteFileBytes(sourcePath, HeaderWordsBook());
+    importer.emplace(Arguments(5));
     HWND fileDialog = importer->WaitForWindow(texts::kChooseCsvTitle);
     ASSERT_NE(fileDialog, nullptr);
     HANDLE held =
-        ::CreateFileA(bookPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ::CreateFileA(sourcePath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    ChooseFile(fileDialog, bookPath);
-    const auto message = Answer();
+    ChooseFile(fileDialog, sourcePath);
+    ExpectMessage(WithPath(texts::kCannotAccessFile, sourcePath), texts::kCsvErrorCaption, "error");
     ::CloseHandle(held);
-    ASSERT_TRUE(message.has_value());
-    std::string expected = texts::kCannotAccessFile;
-    expected.replace(expected.find("%s"), 2, bookPath);
-    EXPECT_EQ(message->text, expected);
-    EXPECT_EQ(message->icon, "error");
-    ExpectWarning(texts::kNoAccountsImported, texts::kImportCaption);
+    ExpectNoAccounts();
     ExpectHandBack();
 }
 
@@ -380,14 +333,8 @@ TEST_F(CsvImportTest, UnwritableResultIsReportedAndLeavesTheOldFile) {
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     Start(HeaderWordsBook(), 5);
     ASSERT_NO_FATAL_FAILURE(PickFirstAndConfirm());
-    const auto message = Answer();
+    ExpectMessage(WithPath(texts::kCannotWriteResult, resultPath), texts::kImportCaption, "error");
     ::CloseHandle(held);
-    ASSERT_TRUE(message.has_value());
-    std::string expected = texts::kCannotWriteResult;
-    expected.replace(expected.find("%s"), 2, resultPath);
-    EXPECT_EQ(message->text, expected);
-    EXPECT_EQ(message->caption, texts::kImportCaption);
-    EXPECT_EQ(message->icon, "error");
     ExpectHandBack();
     EXPECT_EQ(ReadFileBytes(resultPath), "old contents");
 }
@@ -396,15 +343,12 @@ TEST_F(CsvImportTest, ResultFolderThatDoesNotExistIsReported) {
     resultPath = folder + "\\missing\\result.bin";
     Start(HeaderWordsBook(), 5);
     ASSERT_NO_FATAL_FAILURE(PickFirstAndConfirm());
-    const auto message = Answer();
-    ASSERT_TRUE(message.has_value());
-    EXPECT_NE(message->text.find(resultPath), std::string::npos);
-    EXPECT_EQ(message->icon, "error");
+    ExpectMessage(WithPath(texts::kCannotWriteResult, resultPath), texts::kImportCaption, "error");
     ExpectHandBack();
 }
 
 TEST_F(CsvImportTest, EmptyCommandLineConfirmsButWritesNothing) {
-    WriteFileBytes(bookPath, HeaderWordsBook());
+    WriteFileBytes(sourcePath, HeaderWordsBook());
     importer.emplace("");
     HWND chooser = importer->WaitForWindow(texts::kImportCaption);
     ASSERT_NE(chooser, nullptr);
@@ -412,9 +356,9 @@ TEST_F(CsvImportTest, EmptyCommandLineConfirmsButWritesNothing) {
     Click(chooser, IDOK);
     HWND fileDialog = importer->WaitForWindow(texts::kChooseCsvTitle);
     ASSERT_NE(fileDialog, nullptr);
-    ChooseFile(fileDialog, bookPath);
+    ChooseFile(fileDialog, sourcePath);
     ASSERT_NO_FATAL_FAILURE(PickFirstAndConfirm());
-    ExpectWarning(texts::kNoAccountsImported, texts::kImportCaption);
+    ExpectNoAccounts();
     ExpectHandBack();
 }
 

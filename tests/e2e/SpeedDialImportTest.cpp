@@ -1,8 +1,8 @@
 // Speed-dial imports (type 6) from the command line through the file dialog, the picker, the
 // detail dialog, the confirmation and the memo question to the result file and the host's command.
 #include "ExchangeDump.h"
+#include "FileImportRun.h"
 #include "ResourceIds.h"
-#include "TestHost.h"
 #include "speeddial/SpeedDialRecord.h"
 #include "text/FixedTexts.h"
 
@@ -16,7 +16,6 @@ namespace e2e {
 namespace {
 
 constexpr WPARAM kSpeedDialCommand = 1028;
-using Commands = std::vector<std::pair<WPARAM, LPARAM>>;
 using Texts = std::vector<std::string>;
 
 const std::string kExamples = SPEEDDIAL_EXAMPLES_DIR;
@@ -143,21 +142,14 @@ void ExpectResult(const std::string& actual, int32_t count,
         }
 }
 
-class SpeedDialImportTest : public ::testing::Test {
+class SpeedDialImportTest : public ::testing::Test, protected FileImportRun {
   protected:
-    void SetUp() override {
-        folder = MakeTestFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        resultPath = folder + "\\result.bin";
-        sourcePath = folder + "\\speeddial.csv";
-    }
+    explicit SpeedDialImportTest(bool hostHasLimit = false)
+        : FileImportRun("speeddial.csv", kSpeedDialCommand, hostHasLimit) {}
 
     // Starts an import of these bytes and chooses the file in the file dialog.
     void StartWith(const std::string& bytes, int option = 0) {
-        WriteFileBytes(sourcePath, bytes);
-        importer.emplace(resultPath + "||" + std::to_string(option) + "|IMPORT_TYPE_6");
-        HWND fileDialog = importer->WaitForWindow(texts::kChooseSpeedDialTitle);
-        ASSERT_NE(fileDialog, nullptr);
-        ChooseFile(fileDialog, sourcePath);
+        FileImportRun::StartWith(bytes, Arguments(6, option), texts::kChooseSpeedDialTitle);
     }
     void StartSample(const std::string& name, int option = 0) {
         const std::string bytes = ReadFileBytes(kExamples + "/" + name);
@@ -176,10 +168,6 @@ class SpeedDialImportTest : public ::testing::Test {
     void Select(HWND picker, std::initializer_list<int> entries) {
         SelectListItems(picker, IDC_SOURCE_LIST, entries);
     }
-    void Add(HWND picker) {
-        Click(picker, IDC_ADD_PICKS);
-        PumpMessages(200ms);
-    }
     void SelectAndAdd(HWND picker, std::initializer_list<int> entries) {
         Select(picker, entries);
         Add(picker);
@@ -190,43 +178,17 @@ class SpeedDialImportTest : public ::testing::Test {
         ASSERT_NE(confirm, nullptr);
         Click(confirm, IDOK);
     }
-    void ExpectMessage(const std::string& text, const char* caption, const char* icon,
-                       int button = IDOK) {
-        // Clicks are posted: the box's own caption shows it is up, so no other dialog of the
-        // importer with a button of that id is answered in its place.
-        ASSERT_NE(importer->WaitForWindow(caption), nullptr) << "no message box";
-        const auto message = AnswerMessageBox(*importer, button);
-        ASSERT_TRUE(message.has_value()) << "no message box";
-        EXPECT_EQ(message->text, text);
-        EXPECT_EQ(message->caption, caption);
-        EXPECT_EQ(message->icon, icon);
-    }
     void AnswerMemoQuestion(int button) {
         ExpectMessage(texts::kMemoQuestion, texts::kSpeedDialImportCaption, "question", button);
     }
     void ExpectPickerWarning(const char* text) {
         ExpectMessage(text, texts::kSpeedDialImportCaption, "warning");
     }
-    // The importer ends after its last window, and the host got command 1028 only.
-    void ExpectHandBack() {
-        ASSERT_TRUE(importer->WaitForExit());
-        EXPECT_EQ(host.Commands(), (Commands{{kSpeedDialCommand, 0}}));
-        EXPECT_TRUE(host.Enabled());
-    }
-
-    TestHost host{false};
-    std::string folder;
-    std::string resultPath;
-    std::string sourcePath;
-    std::optional<TestImporter> importer;
 };
 
 class LimitedSpeedDialImportTest : public SpeedDialImportTest {
   protected:
-    LimitedSpeedDialImportTest() {
-        host.~TestHost();
-        new (&host) TestHost(true);
-    }
+    LimitedSpeedDialImportTest() : SpeedDialImportTest(true) {}
 };
 
 TEST_F(SpeedDialImportTest, Version5KeepsTheNumbersAsMemoOnYes) {
