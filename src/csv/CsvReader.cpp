@@ -39,6 +39,11 @@ int ReadCsvCandidates(const std::string& sourcePath, int importType, CsvDialogs&
     const platform::ReadStatus status = platform::ReadWholeFile(sourcePath, content);
     if (status != platform::ReadStatus::Ok)
         return SourceFailureOf(status);
+    return ParseCsvCandidates(content, sourcePath, importType, dialogs, table, excludedRows);
+}
+
+int ParseCsvCandidates(platform::FileBytes& content, const std::string& sourcePath, int importType,
+                       CsvDialogs& dialogs, CsvCandidateTable& table, int32_t& excludedRows) {
     if (content.size == 0)
         return kNothingRead;
     if (!ConvertCsvContent(content))

@@ -109,6 +109,11 @@ int ReadSpeedDialRecords(const std::string& sourcePath, SessionLists& lists, int
     const platform::ReadStatus status = platform::ReadWholeFile(sourcePath, file);
     if (status != platform::ReadStatus::Ok)
         return SourceFailureOf(status);
+    return ParseSpeedDialRecords(file, lists, excludedLines, state);
+}
+
+int ParseSpeedDialRecords(platform::FileBytes& file, SessionLists& lists, int32_t& excludedLines,
+                          SpeedDialState& state) {
     if (file.size == 0)
         return kNothingRead;
     TextLines lines;
