@@ -82,9 +82,13 @@ std::size_t ConvertedLineFeeds(std::string_view bytes) {
         std::count(content.data.get(), content.data.get() + content.size, '\n'));
 }
 
-void CheckCandidates(const CsvCandidateTable& table, std::size_t rows, int32_t excludedRows) {
+// At most one candidate per row and fax column: one fax column for type 4, at most one per
+// field for type 5.
+void CheckCandidates(const CsvCandidateTable& table, std::size_t rows, int32_t excludedRows,
+                     int importType) {
     FUZZ_REQUIRE(excludedRows >= 0 && static_cast<std::size_t>(excludedRows) <= rows);
-    FUZZ_REQUIRE(table.Size() <= rows * kMaxCsvFields);
+    const std::size_t faxColumns = importType == kImportCsvChosenColumns ? 1 : kMaxCsvFields;
+    FUZZ_REQUIRE(table.Size() <= rows * faxColumns);
     bool anyNumber = false;
     for (const CsvCandidate& candidate : table.Candidates()) {
         FUZZ_REQUIRE(TerminatedWithin(candidate.name));
@@ -119,6 +123,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_REQUIRE(result != 0 || importType == kImportCsvChosenColumns);
     FUZZ_REQUIRE(result != kNothingRead || bytes.size() <= 3); // empty, or a byte order mark
     if (result == 1)
-        CheckCandidates(table, ConvertedLineFeeds(bytes), excludedRows);
+        CheckCandidates(table, ConvertedLineFeeds(bytes), excludedRows, importType);
     return 0;
 }
