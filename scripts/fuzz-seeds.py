@@ -88,6 +88,15 @@ EXPORT_BOOKS = {
     ),
     "unclosed-quote": big5('名稱,傳真\r\n"王小明,02-2700-1234\r\n'),
     "long-name": big5("名稱,傳真\r\n" + "王" * 40 + ",02 2700 1234\r\n"),
+    # Names and numbers around the 30-byte limit; Big5 characters straddling it.
+    "field-limits": big5("名稱,傳真\r\n")
+    + b"".join(
+        b"n" * length + b"," + b"1" * number + b"\r\n"
+        for length, number in [(29, 29), (30, 30), (31, 31), (32, 32)]
+    )
+    + b"x" + big5("王" * 15) + b",2\r\n"
+    + big5("王" * 16) + b",3\r\n"
+    + b"  " + b"y" * 31 + b"  ,4\r\n",
     "many-columns": b",".join([b"x"] * 1100) + b"," + big5("傳真") + b"\r\n" + b",".join([b"1"] * 1101),
 }
 
@@ -111,6 +120,27 @@ def speeddial_files():
     return {path.stem: path.read_bytes() for path in sorted(EXAMPLES.glob("speeddial-*.csv"))}
 
 
+def limit_lines():
+    """Version 1 revision 1 data lines (texts in clear), fax column 3, with fields around the
+    sizes of their record members."""
+    lines = []
+    for number, (name, fax, box, password, subaddress) in enumerate(
+        [
+            (b"n" * 30, b"1" * 30, b"123", b"4567", b"s" * 20),
+            (b"n" * 31, b"1" * 31, b"1234", b"45678", b"s" * 21),
+            (b"x" + big5("王" * 15), b"2" * 29, b"12", b"456", b"s" * 19),
+        ]
+    ):
+        fields = [b"%d" % (number + 1), b"FAX", name, fax] + [b""] * 26
+        fields[3 + 2] = b"1"
+        fields[3 + 11], fields[3 + 12], fields[3 + 13] = b"1", password, box
+        fields[3 + 14], fields[3 + 15], fields[3 + 16] = b"1", b"12", b"1"
+        fields[3 + 17] = b"MDUjMQ=="
+        fields[3 + 21], fields[3 + 22] = subaddress, password
+        lines.append(b",".join(fields))
+    return lines
+
+
 def speeddial_reader_seeds():
     seeds = {}
     for name, content in speeddial_files().items():
@@ -122,6 +152,11 @@ def speeddial_reader_seeds():
         tail = Tail().code_page().boolean(True).integral(2, 0, 4).integral(2, 1, 4)
         tail.integral(2, 0, 3).boolean(False).boolean(False).boolean(True)
         seeds[name + "-restricted"] = content + tail.bytes()
+    titles = (EXAMPLES / "speeddial-v1.csv").read_bytes().split(b"\n")[1]
+    limits = b"*,1,1,1\r\n" + titles + b"\n" + b"\r\n".join(limit_lines()) + b"\r\n"
+    tail = Tail().code_page().boolean(False).integral(0, 0, 4).integral(1, 1, 4)
+    tail.integral(0, 0, 3).boolean(True).boolean(True).boolean(False)
+    seeds["limits"] = limits + tail.bytes()
     return seeds
 
 
@@ -143,6 +178,10 @@ def speeddial_lines_seeds():
             tail = Tail().code_page().boolean(version == 0).pick(version, versions)
             tail.integral(min(revision, 3), 0, 3).integral(fax, -1, 40).integral(enc, -1, 80)
             seeds[f"{name}-line{number}"] = line + tail.bytes()
+    for number, line in enumerate(limit_lines()):
+        tail = Tail().code_page().boolean(False).pick(1, versions).integral(1, 0, 3)
+        tail.integral(3, -1, 40).integral(-1, -1, 80)
+        seeds[f"limits{number}"] = line + tail.bytes()
     return seeds
 
 
@@ -158,12 +197,15 @@ def field_helpers_seeds():
         "vietnamese": b"Nguy\xea\xecn V\xe3n A\xd2 [b]",
         "fax": b"+886-2 (2700) 1234 ext. 9, [x]",
         "many-fields": b",".join([b"f"] * 1030),
+        "straddle": b"x" + big5("王" * 15),
     }
     for name, content in speeddial_files().items():
         for number, line in enumerate(content.split(b"\n")[:4]):
             texts[f"{name}-line{number}"] = line.rstrip(b"\r")
     for name, text in texts.items():
         limit = min(len(text) // 2 + 1, 300)
+        if name == "straddle":
+            limit = 30
         for code_page in (950, 1258):
             tail = Tail().code_page(code_page).integral(limit, -2, 300)
             seeds[f"{name}-{code_page}"] = text + tail.bytes()
@@ -210,6 +252,8 @@ def write_settings_seeds():
         (1, 1, b"123:4567"),
         (1, 0, b"ZGVmBwD1Awp="),
         (1, 2, b"12:34"),
+        (1, 1, b"1234:56789"),
+        (2, 1, b"12345678901234567890:12345678901234567890"),
         (2, 1, b"12345678901234567890123:password"),
         (2, 0, b"AQH2Aj=="),
     ]
