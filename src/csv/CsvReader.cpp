@@ -31,13 +31,9 @@ int FindColumns(const std::string& sourcePath, int importType, CsvDialogs& dialo
     return columns.faxColumns.empty() ? kNoFaxNumberFound : 1;
 }
 
-// ReadCsvCandidates, which may throw when memory runs out.
-int ReadCandidates(const std::string& sourcePath, int importType, CsvDialogs& dialogs,
-                   CsvCandidateTable& table, int32_t& excludedRows) {
-    platform::FileBytes content;
-    const platform::ReadStatus status = platform::ReadWholeFile(sourcePath, content);
-    if (status != platform::ReadStatus::Ok)
-        return SourceFailureOf(status);
+// ParseCsvCandidates, which may throw when memory runs out.
+int ParseCandidates(platform::FileBytes& content, const std::string& sourcePath, int importType,
+                    CsvDialogs& dialogs, CsvCandidateTable& table, int32_t& excludedRows) {
     if (content.size == 0)
         return kNothingRead;
     if (!ConvertCsvContent(content))
@@ -79,12 +75,29 @@ int ReadCandidates(const std::string& sourcePath, int importType, CsvDialogs& di
     return 1;
 }
 
+// ReadCsvCandidates, which may throw when memory runs out.
+int ReadCandidates(const std::string& sourcePath, int importType, CsvDialogs& dialogs,
+                   CsvCandidateTable& table, int32_t& excludedRows) {
+    platform::FileBytes content;
+    const platform::ReadStatus status = platform::ReadWholeFile(sourcePath, content);
+    if (status != platform::ReadStatus::Ok)
+        return SourceFailureOf(status);
+    return ParseCandidates(content, sourcePath, importType, dialogs, table, excludedRows);
+}
+
 } // namespace
 
 int ReadCsvCandidates(const std::string& sourcePath, int importType, CsvDialogs& dialogs,
                       CsvCandidateTable& table, int32_t& excludedRows) {
     return OutOfMemoryAsFailure(
         [&] { return ReadCandidates(sourcePath, importType, dialogs, table, excludedRows); });
+}
+
+int ParseCsvCandidates(platform::FileBytes& content, const std::string& sourcePath, int importType,
+                       CsvDialogs& dialogs, CsvCandidateTable& table, int32_t& excludedRows) {
+    return OutOfMemoryAsFailure([&] {
+        return ParseCandidates(content, sourcePath, importType, dialogs, table, excludedRows);
+    });
 }
 
 int ReadCsvFile(const std::string& sourcePath, SessionLists& lists, int32_t& excludedRows,

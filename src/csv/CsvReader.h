@@ -3,6 +3,7 @@
 
 #include "csv/CsvCandidateTable.h"
 #include "csv/CsvDialogs.h"
+#include "platform/Files.h"
 #include "session/SessionLists.h"
 
 #include <cstdint>
@@ -23,3 +24,8 @@ int ReadCsvFile(const std::string& sourcePath, SessionLists& lists, int32_t& exc
 // cancelled, or a failure code. The file's contents are released before it returns.
 int ReadCsvCandidates(const std::string& sourcePath, int importType, CsvDialogs& dialogs,
                       CsvCandidateTable& table, int32_t& excludedRows);
+
+// ReadCsvCandidates on contents already read (as ReadWholeFile gives them); they are converted
+// and cut where they lie. `sourcePath` only names the file in the column dialog's title.
+int ParseCsvCandidates(platform::FileBytes& content, const std::string& sourcePath, int importType,
+                       CsvDialogs& dialogs, CsvCandidateTable& table, int32_t& excludedRows);

@@ -98,13 +98,9 @@ int ParseDataLines(const TextLines& lines, std::size_t first, DataColumns column
     return accepted;
 }
 
-// ReadSpeedDialRecords, which may throw when memory runs out.
-int ReadRecords(const std::string& sourcePath, SessionLists& lists, int32_t& excludedLines,
-                SpeedDialState& state) {
-    platform::FileBytes file;
-    const platform::ReadStatus status = platform::ReadWholeFile(sourcePath, file);
-    if (status != platform::ReadStatus::Ok)
-        return SourceFailureOf(status);
+// ParseSpeedDialRecords, which may throw when memory runs out.
+int ParseRecords(platform::FileBytes& file, SessionLists& lists, int32_t& excludedLines,
+                 SpeedDialState& state) {
     if (file.size == 0)
         return kNothingRead;
     TextLines lines;
@@ -139,12 +135,27 @@ int ReadRecords(const std::string& sourcePath, SessionLists& lists, int32_t& exc
     return accepted > 0 ? accepted : kNoFaxNumberFound;
 }
 
+// ReadSpeedDialRecords, which may throw when memory runs out.
+int ReadRecords(const std::string& sourcePath, SessionLists& lists, int32_t& excludedLines,
+                SpeedDialState& state) {
+    platform::FileBytes file;
+    const platform::ReadStatus status = platform::ReadWholeFile(sourcePath, file);
+    if (status != platform::ReadStatus::Ok)
+        return SourceFailureOf(status);
+    return ParseRecords(file, lists, excludedLines, state);
+}
+
 } // namespace
 
 int ReadSpeedDialRecords(const std::string& sourcePath, SessionLists& lists, int32_t& excludedLines,
                          SpeedDialState& state) {
     return OutOfMemoryAsFailure(
         [&] { return ReadRecords(sourcePath, lists, excludedLines, state); });
+}
+
+int ParseSpeedDialRecords(platform::FileBytes& file, SessionLists& lists, int32_t& excludedLines,
+                          SpeedDialState& state) {
+    return OutOfMemoryAsFailure([&] { return ParseRecords(file, lists, excludedLines, state); });
 }
 
 int ImportSpeedDialFile(const std::string& sourcePath, SessionLists& lists, int32_t& excludedLines,

@@ -2,6 +2,7 @@
 // server exports.
 #pragma once
 
+#include "platform/Files.h"
 #include "session/SessionLists.h"
 #include "speeddial/SpeedDialDialogs.h"
 #include "speeddial/SpeedDialState.h"
@@ -24,3 +25,8 @@ int ImportSpeedDialFile(const std::string& sourcePath, SessionLists& lists, int3
 // text is released before it returns.
 int ReadSpeedDialRecords(const std::string& sourcePath, SessionLists& lists, int32_t& excludedLines,
                          SpeedDialState& state);
+
+// ReadSpeedDialRecords on a file's bytes already read (as ReadWholeFile gives them); they are
+// cut into lines where they lie.
+int ParseSpeedDialRecords(platform::FileBytes& file, SessionLists& lists, int32_t& excludedLines,
+                          SpeedDialState& state);

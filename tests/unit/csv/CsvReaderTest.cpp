@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -319,6 +321,55 @@ TEST_F(CsvReaderTest, TenMegabyteSingleLineIsReadWhole) {
     EXPECT_EQ(excluded, 1);
     EXPECT_EQ(Read("名稱,傳真\n" + huge + ",1\n"), 1);
     EXPECT_EQ(Recipients(), (Texts{std::string(30, 'x') + " [1]"}));
+}
+
+// The reader split at the file read: contents already in memory read as their file does.
+
+std::vector<std::string> EntriesOf(const CsvCandidateTable& table) {
+    std::vector<std::string> entries;
+    for (const CsvCandidate& candidate : table.Candidates())
+        entries.emplace_back(EntryText(candidate).View());
+    return entries;
+}
+
+platform::FileBytes ContentsOf(const std::string& bytes) {
+    platform::FileBytes content;
+    content.data = std::make_unique<char[]>(bytes.size() + 1);
+    std::copy(bytes.begin(), bytes.end(), content.data.get());
+    content.size = bytes.size();
+    return content;
+}
+
+TEST_F(CsvReaderTest, ContentsAlreadyReadGiveWhatTheirFileGives) {
+    dialogs.columns = ChooseColumns(1, 2);
+    const std::string utf8 = "\xEF\xBB\xBF編號,名稱,傳真\r\n"
+                             "1,王小明,(02) 2700-1234\r\n"
+                             "2,\"李美玲\n[總務]\",02-2700-5678\r\n"
+                             "3,陳大同,\r\n";
+    for (const int importType : {kImportCsvFoundColumns, kImportCsvChosenColumns}) {
+        path = folder.Write("book.csv", utf8);
+        CsvCandidateTable fromFile;
+        int32_t fileExcluded = -1;
+        EXPECT_EQ(ReadCsvCandidates(path, importType, dialogs, fromFile, fileExcluded), 1);
+
+        platform::FileBytes content = ContentsOf(utf8);
+        CsvCandidateTable fromBytes;
+        int32_t bytesExcluded = -1;
+        EXPECT_EQ(ParseCsvCandidates(content, path, importType, dialogs, fromBytes, bytesExcluded),
+                  1);
+        EXPECT_EQ(EntriesOf(fromBytes), EntriesOf(fromFile));
+        EXPECT_EQ(EntriesOf(fromBytes),
+                  (Texts{Big5("王小明 [(02)2700-1234]"), Big5("李美玲 (總務) [02-2700-5678]"),
+                         Big5("陳大同 []")}));
+        EXPECT_EQ(bytesExcluded, fileExcluded);
+        EXPECT_EQ(bytesExcluded, 1);
+    }
+
+    platform::FileBytes empty = ContentsOf("");
+    CsvCandidateTable table;
+    int32_t excludedRows = -1;
+    EXPECT_EQ(ParseCsvCandidates(empty, path, kImportCsvFoundColumns, dialogs, table, excludedRows),
+              kNothingRead);
 }
 
 } // namespace

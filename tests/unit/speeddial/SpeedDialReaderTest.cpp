@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace {
@@ -230,6 +232,36 @@ constexpr char kThreeEntries[] = "*,1,0,0\n10,X,10,Ten\n2,X,2,Two\n1,X,1,One\n";
 
 Texts Entries(const StringList& list) {
     return Texts(list.begin(), list.end());
+}
+
+TEST(ParseSpeedDialRecords, BytesAlreadyReadGiveWhatTheirFileGives) {
+    const std::string bytes = std::string("*,1,1,1\r\n") + kV1Titles +
+                              "1,FAX,Alice,02 2345 0001\r\n"
+                              "2,MAIL,Bob,bob@example.com\r\n"
+                              "3,FAX,Carol,03-456-0002\r\n";
+    const Reading fromFile = Read(bytes);
+
+    Reading fromBytes;
+    platform::FileBytes file;
+    file.data = std::make_unique<char[]>(bytes.size() + 1);
+    std::copy(bytes.begin(), bytes.end(), file.data.get());
+    file.size = bytes.size();
+    fromBytes.result =
+        ParseSpeedDialRecords(file, fromBytes.lists, fromBytes.excluded, fromBytes.state);
+
+    EXPECT_EQ(fromBytes.result, 2);
+    EXPECT_EQ(fromBytes.result, fromFile.result);
+    EXPECT_EQ(fromBytes.excluded, 1);
+    EXPECT_EQ(fromBytes.excluded, fromFile.excluded);
+    EXPECT_EQ(Names(fromBytes), (Texts{"Alice", "Carol"}));
+    EXPECT_EQ(Names(fromBytes), Names(fromFile));
+    EXPECT_EQ(fromBytes.state.format.ewsFormatVersion, 1);
+
+    platform::FileBytes empty;
+    empty.data = std::make_unique<char[]>(1);
+    Reading nothing;
+    EXPECT_EQ(ParseSpeedDialRecords(empty, nothing.lists, nothing.excluded, nothing.state),
+              kNothingRead);
 }
 
 TEST(ImportSpeedDialFile, ThePickerGetsTheAcceptedRecordsAndItsOkGivesTheCount) {
