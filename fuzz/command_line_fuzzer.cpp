@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -13,18 +15,9 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// atoi with saturation, written out plainly.
+// atoi with saturation, by the C library.
 long long ReferenceDecimal(std::string_view text) {
-    std::size_t at = 0;
-    while (at < text.size() && IsBlank(text[at]))
-        ++at;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
-        negative = text[at++] == '-';
-    long long value = 0;
-    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
-        value = std::min(value * 10 + (text[at] - '0'), static_cast<long long>(INT_MAX) + 1);
-    value = negative ? -value : value;
+    const long long value = std::strtoll(std::string(text).c_str(), nullptr, 10);
     return std::clamp(value, static_cast<long long>(INT_MIN), static_cast<long long>(INT_MAX));
 }
 

@@ -2,6 +2,7 @@
 // and any format. Input: the line, then (from the end) the code page, the parser, the format
 // and the columns.
 #include "FuzzSupport.h"
+#include "SpeedDialChecks.h"
 #include "speeddial/FaxLine.h"
 #include "speeddial/LineFields.h"
 #include "speeddial/Version0Line.h"
@@ -26,19 +27,8 @@ void CheckSplit(const LineFields& fields, int result, const HeapText& line) {
     FUZZ_REQUIRE(!fields.Field(fields.Count()) && !fields.Field(-1));
 }
 
-bool IsTransmitType(char type) {
-    return type == kTransmitOrdinary || type == kTransmitRelay || type == kTransmitConfidential ||
-           type == kTransmitRelayAndConfidential;
-}
-
 void CheckParsed(const SpeedDialRecord& record, const SessionLists& lists, bool accepted) {
-    FUZZ_REQUIRE(TerminatedWithin(record.name));
-    FUZZ_REQUIRE(TerminatedWithin(record.faxNumber));
-    FUZZ_REQUIRE(TerminatedWithin(record.confidentialBox));
-    FUZZ_REQUIRE(TerminatedWithin(record.confidentialPassword));
-    FUZZ_REQUIRE(TerminatedWithin(record.relayStation));
-    FUZZ_REQUIRE(TerminatedWithin(record.fcodeSubaddress));
-    FUZZ_REQUIRE(TerminatedWithin(record.fcodePassword));
+    FUZZ_REQUIRE(AllMembersTerminated(record));
     // One entry in each list for an accepted line, none for a refused one.
     const std::size_t entries = accepted ? 1 : 0;
     for (const StringList* list : {&lists.pickedRecords, &lists.confidentialTexts,

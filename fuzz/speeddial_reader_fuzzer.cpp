@@ -2,6 +2,7 @@
 // Input: the file, then (from the end) the code page, the option, the recipient limit, which
 // entries are added and deleted, and the answers to the replace and memo questions.
 #include "FuzzSupport.h"
+#include "SpeedDialChecks.h"
 #include "session/SourceFailures.h"
 #include "speeddial/SpeedDialPicker.h"
 #include "speeddial/SpeedDialReader.h"
@@ -63,24 +64,13 @@ class ScriptedMemo : public SpeedDialMemoQuestion {
     bool answer_;
 };
 
-bool IsTransmitType(char type) {
-    return type == kTransmitOrdinary || type == kTransmitRelay || type == kTransmitConfidential ||
-           type == kTransmitRelayAndConfidential;
-}
-
 template <std::size_t N> bool AllZero(const char (&member)[N]) {
     return std::all_of(member, member + N, [](char byte) { return byte == '\0'; });
 }
 
 // What every record holds once read, and once written.
 void CheckRecord(const SpeedDialRecord& record, bool written) {
-    FUZZ_REQUIRE(TerminatedWithin(record.name));
-    FUZZ_REQUIRE(TerminatedWithin(record.faxNumber));
-    FUZZ_REQUIRE(TerminatedWithin(record.confidentialBox));
-    FUZZ_REQUIRE(TerminatedWithin(record.confidentialPassword));
-    FUZZ_REQUIRE(TerminatedWithin(record.relayStation));
-    FUZZ_REQUIRE(TerminatedWithin(record.fcodeSubaddress));
-    FUZZ_REQUIRE(TerminatedWithin(record.fcodePassword));
+    FUZZ_REQUIRE(AllMembersTerminated(record));
     const std::string_view faxNumber = MemberText(record.faxNumber);
     FUZZ_REQUIRE(!faxNumber.empty() && IsCleanFaxNumber(faxNumber));
     FUZZ_REQUIRE(record.commMode >= 0 && record.commMode <= 2);
