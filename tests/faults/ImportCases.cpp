@@ -1,22 +1,8 @@
 #include "ImportCases.h"
 
+#include "CsvTestSupport.h"
 #include "ExportBooks.h"
 #include "session/SessionLists.h"
-
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
-
-namespace {
-
-std::string ExampleBytes(const std::string& name) {
-    std::ifstream file(std::string(IMPORTER_EXAMPLES_DIR) + "/" + name, std::ios::binary);
-    if (!file)
-        throw std::runtime_error("no example " + name);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-} // namespace
 
 std::vector<ImportCase> CsvCases() {
     std::vector<ImportCase> cases = {

@@ -3,19 +3,9 @@
 #include "CsvTestSupport.h"
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <random>
-#include <stdexcept>
 
 namespace {
-
-std::string ReadExample(const std::string& name) {
-    std::ifstream file(std::string(IMPORTER_EXAMPLES_DIR) + "/" + name, std::ios::binary);
-    if (!file)
-        throw std::runtime_error("missing example " + name);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 // The files of the reader's unit tests and of the end-to-end CSV tests, byte for byte.
 void AddListedFiles(std::vector<CorpusFile>& corpus) {
@@ -96,8 +86,8 @@ void AddListedFiles(std::vector<CorpusFile>& corpus) {
     add("comma-with-semicolons-and-tabs", Big5("名稱;x,傳真\tY;Z\nA;1,2\t3\n\"B;\t\",4;5\n"));
     add("comma-inside-quotes-only", Big5("\"名稱,x\";傳真\nA;1\n"));
 
-    add("example-header-words", ReadExample("phonebook-header-words.csv"));
-    add("example-plain-header", ReadExample("phonebook-plain-header.csv"));
+    add("example-header-words", ExampleBytes("phonebook-header-words.csv"));
+    add("example-plain-header", ExampleBytes("phonebook-plain-header.csv"));
 }
 
 // Seeded files with the shapes real Big5 phone books and the earlier tests have. Every quote

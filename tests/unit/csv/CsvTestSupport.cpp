@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <numeric>
 #include <stdexcept>
 
@@ -26,6 +27,13 @@ std::string TemporaryFolder::Write(const std::string& name, const std::string& b
     if (!file)
         throw std::runtime_error("cannot write " + path);
     return path;
+}
+
+std::string ExampleBytes(const std::string& name) {
+    std::ifstream file(std::string(IMPORTER_EXAMPLES_DIR) + "/" + name, std::ios::binary);
+    if (!file)
+        throw std::runtime_error("missing example " + name);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 std::string Big5(const std::string& utf8) {

@@ -1,4 +1,5 @@
-// Temporary files and a scripted double of the CSV dialogs for the reader's tests.
+// Temporary files, the examples' bytes and a scripted double of the CSV dialogs for the reader's
+// tests.
 #pragma once
 
 #include "csv/CsvDialogs.h"
@@ -39,6 +40,9 @@ class ScriptedCsvDialogs : public CsvDialogs {
     bool ChooseColumns(CsvColumnChoice& choice) override;
     bool PickRecipients(CsvRecipientPicker& recipients) override;
 };
+
+// The bytes of a file in examples/.
+std::string ExampleBytes(const std::string& name);
 
 // The Big5 bytes of a UTF-8 text, so that tests can be written readably.
 std::string Big5(const std::string& utf8);
