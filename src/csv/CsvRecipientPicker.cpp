@@ -1,5 +1,6 @@
 #include "csv/CsvRecipientPicker.h"
 
+#include "platform/MemoryShortage.h"
 #include "text/FieldHelpers.h"
 #include "text/FixedTexts.h"
 
@@ -100,17 +101,14 @@ CsvRecipientPicker::AddPicks(std::size_t selectedCount,
         return {0, texts::kNoMemoryForPicks};
     const std::span<int> selected(room.get(), selectedCount);
     readSelection(selected);
-    try {
-        // The picked list has room for every entry that may come, so only the set can fail.
-        const std::size_t coming = std::min(selectedCount, candidates_.size());
-        if (picked_.capacity() - picked_.size() < coming)
-            picked_.reserve(std::max(picked_.size() + coming, 2 * picked_.capacity()));
-        pickedRecipients_.reserve(picked_.size() + coming);
-    } catch (const std::bad_alloc&) {
+    // The picked list has room for every entry that may come, so only the set can fail.
+    const std::size_t coming = std::min(selectedCount, candidates_.size());
+    if (!CompletedWithMemory([&] {
+            if (picked_.capacity() - picked_.size() < coming)
+                picked_.reserve(std::max(picked_.size() + coming, 2 * picked_.capacity()));
+            pickedRecipients_.reserve(picked_.size() + coming);
+        }))
         return {0, texts::kNoMemoryForPicks};
-    } catch (const std::length_error&) {
-        return {0, texts::kNoMemoryForPicks};
-    }
 
     AddOutcome outcome;
     for (const int entry : selected) {

@@ -1,6 +1,7 @@
 // The code-page seam on POSIX systems, through ICU. It behaves as a Windows system whose ANSI code
 // page tests choose, with the argument checks and error codes of the Win32 functions.
 #include "platform/CodePages.h"
+#include "platform/MemoryShortage.h"
 
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_cb.h>
@@ -13,7 +14,6 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -321,14 +321,13 @@ int WideToMultiByte(std::uint32_t codePage, std::uint32_t flags, const char16_t*
                     int sourceLength, char* target, int targetLength, const char* defaultChar,
                     bool* usedDefault) {
     // The Win32 function reports a shortage of memory as an error, never by an exception.
-    try {
-        return ConvertFromWide(codePage, flags, source, sourceLength, target, targetLength,
-                               defaultChar, usedDefault);
-    } catch (const std::bad_alloc&) {
+    int result = 0;
+    if (!CompletedWithMemory([&] {
+            result = ConvertFromWide(codePage, flags, source, sourceLength, target, targetLength,
+                                     defaultChar, usedDefault);
+        }))
         return Fail(kErrorNotEnoughMemory);
-    } catch (const std::length_error&) {
-        return Fail(kErrorNotEnoughMemory);
-    }
+    return result;
 }
 
 FormCNormalizer::FormCNormalizer() {

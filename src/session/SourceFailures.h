@@ -2,9 +2,8 @@
 #pragma once
 
 #include "platform/Files.h"
+#include "platform/MemoryShortage.h"
 
-#include <new>
-#include <stdexcept>
 #include <string>
 
 enum SourceFailure : int {
@@ -24,13 +23,9 @@ inline bool IsSourceFailure(int result) {
 // Runs a file source's step; memory that cannot be had, wherever the step asks for it, ends the
 // step with kOutOfMemory instead of an exception.
 template <typename Step> int OutOfMemoryAsFailure(Step&& step) {
-    try {
-        return step();
-    } catch (const std::bad_alloc&) {
-        return kOutOfMemory;
-    } catch (const std::length_error&) {
-        return kOutOfMemory; // a size beyond what a container can hold
-    }
+    int result = kOutOfMemory;
+    CompletedWithMemory([&] { result = step(); });
+    return result;
 }
 
 // The failure code of a source file that could not be read whole.

@@ -1,11 +1,10 @@
 #include "speeddial/SpeedDialPicker.h"
 
+#include "platform/MemoryShortage.h"
 #include "text/FieldHelpers.h"
 #include "text/FixedTexts.h"
 
 #include <algorithm>
-#include <new>
-#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -164,12 +163,7 @@ int SpeedDialPicker::AddPicks(std::size_t selectedCount,
         return 0;
     }
     std::vector<int> room;
-    try {
-        room.resize(selectedCount);
-    } catch (const std::bad_alloc&) {
-        view.ShowWarning(texts::kNoMemoryForPicks);
-        return 0;
-    } catch (const std::length_error&) {
+    if (!CompletedWithMemory([&] { room.resize(selectedCount); })) {
         view.ShowWarning(texts::kNoMemoryForPicks);
         return 0;
     }
@@ -182,13 +176,8 @@ int SpeedDialPicker::AddPicks(std::size_t selectedCount,
         }
         if (position < 0 || position >= SourceCount())
             continue;
-        try {
-            added += AddOne(position, view);
-        } catch (const std::bad_alloc&) {
+        if (!CompletedWithMemory([&] { added += AddOne(position, view); })) {
             // As at the limit: the entries added so far stay.
-            view.ShowWarning(texts::kNoMemoryForPicks);
-            break;
-        } catch (const std::length_error&) {
             view.ShowWarning(texts::kNoMemoryForPicks);
             break;
         }

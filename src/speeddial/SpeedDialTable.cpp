@@ -1,17 +1,11 @@
 #include "speeddial/SpeedDialTable.h"
 
-#include <new>
-#include <stdexcept>
+#include "platform/MemoryShortage.h"
 
 bool SpeedDialTable::Allocate(std::size_t capacity) {
     Free();
-    try {
-        records_.reserve(capacity);
-    } catch (const std::bad_alloc&) {
+    if (!CompletedWithMemory([&] { records_.reserve(capacity); }))
         return false;
-    } catch (const std::length_error&) {
-        return false;
-    }
     exists_ = true;
     return true;
 }

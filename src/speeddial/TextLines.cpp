@@ -1,20 +1,15 @@
 #include "speeddial/TextLines.h"
 
+#include "platform/MemoryShortage.h"
+
 #include <algorithm>
 #include <cstring>
-#include <new>
-#include <stdexcept>
 
 bool TextLines::Cut(char* text, std::size_t size) {
     lines_.clear();
     const std::size_t lineFeeds = static_cast<std::size_t>(std::count(text, text + size, '\n'));
-    try {
-        lines_.reserve(lineFeeds + 1);
-    } catch (const std::bad_alloc&) {
+    if (!CompletedWithMemory([&] { lines_.reserve(lineFeeds + 1); }))
         return false;
-    } catch (const std::length_error&) {
-        return false;
-    }
     char* start = text;
     char* const end = text + size;
     lines_.push_back(start);
