@@ -1,20 +1,4 @@
-# Cross-compiling the Windows program with mingw-w64 (x86-64; this Wine runs 64-bit programs only).
-set(CMAKE_SYSTEM_NAME Windows)
+# The 64-bit Windows program (x64).
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(triple x86_64-w64-mingw32)
-
-# The posix thread model lets libstdc++ use std::mutex and friends (gtest needs them).
-find_program(CMAKE_C_COMPILER NAMES ${triple}-gcc-posix ${triple}-gcc REQUIRED)
-find_program(CMAKE_CXX_COMPILER NAMES ${triple}-g++-posix ${triple}-g++ REQUIRED)
-find_program(CMAKE_RC_COMPILER NAMES ${triple}-windres REQUIRED)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${triple})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Tests and tools of this build run under Wine.
-find_program(WINE_PROGRAM NAMES wine wine64)
-if(WINE_PROGRAM)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

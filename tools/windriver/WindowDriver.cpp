@@ -139,6 +139,12 @@ BOOL CALLBACK FindInputControl(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
+// A plain function: the callback's calling convention differs from a lambda's in 32-bit builds.
+BOOL CALLBACK AddControlId(HWND child, LPARAM sum) {
+    *reinterpret_cast<unsigned*>(sum) += static_cast<unsigned>(::GetDlgCtrlID(child));
+    return TRUE;
+}
+
 } // namespace
 
 bool IsMessageBox(HWND window) {
@@ -237,13 +243,7 @@ void CaptureForDocs(HWND window) {
         while (!caption.empty() && caption.back() >= '0' && caption.back() <= '9')
             caption.pop_back();
         unsigned controls = 0;
-        ::EnumChildWindows(
-            window,
-            [](HWND child, LPARAM sum) {
-                *reinterpret_cast<unsigned*>(sum) += static_cast<unsigned>(::GetDlgCtrlID(child));
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&controls));
+        ::EnumChildWindows(window, &AddControlId, reinterpret_cast<LPARAM>(&controls));
         name = "dialog-" + Utf8FileName(caption) + "-" + std::to_string(controls % 10000);
     }
     SaveWindowPicture(window, std::string(folder) + "\\" + name + ".bmp");

@@ -1,0 +1,4 @@
+# The 32-bit Windows program (x86).
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(triple i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
