@@ -40,6 +40,9 @@ class Desktop {
     virtual bool WriteResultFile(const std::string& path, const ExchangeFileBuffer& file) = 0;
 };
 
+// What OpenWab got to. A failure the source has already told the user of needs no other word.
+enum class WabOpening { Opened, Failed, FailureShown };
+
 // The import sources, reached only through their entry operations.
 class ImportSources {
   public:
@@ -47,7 +50,7 @@ class ImportSources {
 
     virtual bool StartMapi() = 0;
     virtual void StopMapi() = 0;
-    virtual bool OpenWab(const std::string& path) = 0;
+    virtual WabOpening OpenWab(const std::string& path) = 0;
     virtual void ReleaseWab() = 0;
     // The provider's address dialog and the extraction of fax numbers from what was picked.
     virtual void PickAndImportAddresses(SessionLists& lists, ImportStatistics& statistics) = 0;
@@ -55,8 +58,8 @@ class ImportSources {
     // -7 to -1 failure codes, 0 nothing picked, else the number picked.
     virtual int ReadCsvFile(const std::string& path, SessionLists& lists, int32_t& excluded,
                             int importType, int optionFlags) = 0;
-    virtual int ImportSpeedDialFile(const std::string& path, SessionLists& lists,
-                                    int32_t& excluded, int optionFlags) = 0;
+    virtual int ImportSpeedDialFile(const std::string& path, SessionLists& lists, int32_t& excluded,
+                                    int optionFlags) = 0;
     // Appends the picked speed-dial records; may first ask the memo question. False when the
     // records cannot be written.
     virtual bool WriteSpeedDialRecords(SessionLists& lists, ExchangeFileBuffer& file) = 0;

@@ -67,9 +67,10 @@ class ImportSession {
         if (importType_ == kImportWabChosenFile &&
             !desktop_.ChooseSourceFile(importType_, sourcePath))
             return;
-        if (sources_.OpenWab(sourcePath)) {
+        const WabOpening opening = sources_.OpenWab(sourcePath);
+        if (opening == WabOpening::Opened) {
             sources_.PickAndImportAddresses(lists_, statistics_);
-        } else {
+        } else if (opening == WabOpening::Failed) {
             const std::string shownPath =
                 importType_ == kImportWabChosenFile ? sourcePath : texts::kDefaultWabFile;
             Error(FormatText(texts::kWabOpenFailed, shownPath), texts::kWabErrorCaption);

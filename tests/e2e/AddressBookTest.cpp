@@ -3,6 +3,7 @@
 // left open.
 #include "ResourceIds.h"
 #include "TestHost.h"
+#include "addressbook/ProviderBitness.h"
 #include "session/ExchangeFile.h"
 #include "text/FixedTexts.h"
 
@@ -28,6 +29,9 @@ std::string WabProvider() {
 }
 std::string MapiProvider() {
     return ToWindowsPath(TEST_MAPI_DLL);
+}
+std::string OtherBitnessWabProvider() {
+    return ToWindowsPath(OTHER_BITNESS_WAB_DLL);
 }
 
 std::string Hex(HWND window) {
@@ -468,6 +472,80 @@ TEST_F(AddressBookTest, MissingMapiLibraryIsReported) {
     EXPECT_FALSE(host.Enabled());
     ExpectNoAccountsWarning(importer);
     ExpectHandBack(importer);
+}
+
+TEST_F(AddressBookTest, WabLibraryOfTheOtherBitnessIsToldInsteadOfTheOpenFailure) {
+    const std::string library = OtherBitnessWabProvider();
+    SetWabLibrary(library, REG_SZ);
+    TestImporter importer(resultPath + "||0|IMPORT_TYPE_3");
+    const auto message = AnswerMessageBox(importer);
+    ASSERT_TRUE(message.has_value()) << "no message box";
+    EXPECT_EQ(message->text, BitnessMismatchMessage(library, kOtherBits));
+    EXPECT_EQ(message->caption, texts::kWabErrorCaption);
+    EXPECT_EQ(message->icon, "error");
+    EXPECT_EQ(message->owner, host.Window());
+    ExpectNoAccountsWarning(importer);
+    ExpectHandBack(importer);
+    EXPECT_FALSE(FileExists(resultPath));
+}
+
+// A registry value as an office suite of the other bitness records it: in the view of its own.
+class OtherBitnessRecord {
+  public:
+    OtherBitnessRecord(const char* key, const char* name) : name_(name) {
+        const REGSAM view = kProgramBits == 64 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+        const char value[] = {'x', kProgramBits == 64 ? '8' : '6', kProgramBits == 64 ? '6' : '4',
+                              '\0'};
+        EXPECT_EQ(::RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, KEY_ALL_ACCESS | view,
+                                    nullptr, &key_, nullptr),
+                  ERROR_SUCCESS);
+        ::RegSetValueExA(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), sizeof value);
+    }
+    ~OtherBitnessRecord() {
+        ::RegDeleteValueA(key_, name_);
+        ::RegCloseKey(key_);
+    }
+    OtherBitnessRecord(const OtherBitnessRecord&) = delete;
+    OtherBitnessRecord& operator=(const OtherBitnessRecord&) = delete;
+
+  private:
+    const char* name_;
+    HKEY key_ = nullptr;
+};
+
+TEST_F(AddressBookTest, MailProgramOfTheOtherBitnessIsToldWhenMapiDoesNotStart) {
+    struct Case {
+        const char* key;
+        const char* name;
+        const char* fixture;
+        bool told;
+    };
+    const Case cases[] = {
+        {"Software\\Microsoft\\Office\\16.0\\Outlook", "Bitness", "openaddressbook\tfail\n", true},
+        {"Software\\Microsoft\\Office\\ClickToRun\\Configuration", "Platform",
+         "openaddressbook\tfail\n", true},
+        // A cancelled profile choice met a mail program of this build's bitness.
+        {"Software\\Microsoft\\Office\\16.0\\Outlook", "Bitness", "logon\trefuse\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " " + c.fixture);
+        TestHost sessionHost;
+        const OtherBitnessRecord record(c.key, c.name);
+        WriteFixture(c.fixture);
+        Importer importer(InstallMapiBesideImporter(), resultPath + "||0|IMPORT_TYPE_1");
+        if (c.told) {
+            const auto message = AnswerMessageBox(importer);
+            ASSERT_TRUE(message.has_value()) << "no message box";
+            EXPECT_EQ(message->text, BitnessMismatchMessage("MAPI32.DLL", kOtherBits));
+            EXPECT_EQ(message->caption, texts::kMapiErrorCaption);
+            EXPECT_EQ(message->icon, "error");
+            EXPECT_EQ(message->owner, sessionHost.Window());
+        }
+        ExpectNoAccountsWarning(importer);
+        ASSERT_TRUE(importer.WaitForExit());
+        EXPECT_EQ(sessionHost.Commands(), (Commands{{kRecipientsCommand, 0}}));
+        ExpectAllReleased(ProviderReport());
+    }
 }
 
 } // namespace

@@ -42,6 +42,9 @@ TEST(ProgramFile, CarriesManifestAndIcon) {
         ::SizeofResource(image, manifest));
     EXPECT_NE(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
     EXPECT_NE(text.find("PerMonitorV2"), std::string::npos);
+    EXPECT_NE(text.find(sizeof(void*) == 8 ? "processorArchitecture=\"amd64\""
+                                           : "processorArchitecture=\"x86\""),
+              std::string::npos);
     EXPECT_NE(::FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14)), nullptr);
     ::FreeLibrary(image);
 }

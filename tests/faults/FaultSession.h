@@ -56,7 +56,7 @@ class ReaderSources : public ImportSources {
 
     bool StartMapi() override { return false; }
     void StopMapi() override {}
-    bool OpenWab(const std::string&) override { return false; }
+    WabOpening OpenWab(const std::string&) override { return WabOpening::Failed; }
     void ReleaseWab() override {}
     void PickAndImportAddresses(SessionLists&, ImportStatistics&) override {}
     int ReadCsvFile(const std::string& path, SessionLists& lists, int32_t& excluded, int importType,

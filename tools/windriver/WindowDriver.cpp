@@ -449,6 +449,7 @@ MessageBoxContents ReadMessageBox(HWND box) {
     contents.caption = WindowText(box);
     contents.text = ItemText(box, kMessageTextId);
     contents.icon = IdentifyIcon(::GetDlgItem(box, kMessageIconId));
+    contents.owner = ::GetWindow(box, GW_OWNER);
     return contents;
 }
 

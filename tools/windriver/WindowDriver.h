@@ -63,11 +63,12 @@ void SetCheck(HWND dialog, int controlId, bool checked);
 void PressKey(HWND window, UINT virtualKey);
 void CloseWithCloseBox(HWND window);
 
-// A message box: its text, caption and icon.
+// A message box: its text, caption, icon and owner window.
 struct MessageBoxContents {
     std::string text;
     std::string caption;
     std::string icon; // "error", "warning", "question", "information" or "none"
+    HWND owner = nullptr;
 };
 MessageBoxContents ReadMessageBox(HWND box);
 bool IsMessageBox(HWND window);

@@ -1,5 +1,7 @@
 #include "addressbook/win32/AddressBookProviders.h"
 
+#include "addressbook/ProviderBitness.h"
+#include "addressbook/win32/MailProgramBitness.h"
 #include "addressbook/win32/WabLibrary.h"
 #include "session/win32/ImportApp.h"
 #include "text/FixedTexts.h"
@@ -21,7 +23,8 @@ struct WabParamFirstLayout {
     LPSTR szFileName;
     ULONG ulFlags;
 };
-static_assert(sizeof(WabParamFirstLayout) == (sizeof(void*) == 8 ? 32 : 16));
+static_assert(sizeof(WabParamFirstLayout) == (kProgramBits == 64 ? 32 : 16));
+static_assert(offsetof(WAB_PARAM, szFileName) == offsetof(WabParamFirstLayout, szFileName));
 static_assert(offsetof(WAB_PARAM, ulFlags) == offsetof(WabParamFirstLayout, ulFlags));
 
 bool HasEveryMapiEntry(HMODULE library) {
@@ -32,6 +35,12 @@ bool HasEveryMapiEntry(HMODULE library) {
     return true;
 }
 
+void ShowBitnessMismatch(HWND host, const std::string& library, int libraryBits,
+                         const char* caption) {
+    ShowMessageBox(host, BitnessMismatchMessage(library, libraryBits).c_str(), caption,
+                   MB_OK | MB_ICONERROR);
+}
+
 } // namespace
 
 AddressBookProviders::~AddressBookProviders() {
@@ -39,13 +48,17 @@ AddressBookProviders::~AddressBookProviders() {
     StopMapi(nullptr);
 }
 
-bool AddressBookProviders::OpenWab(const std::string& fileName) {
+WabOpening AddressBookProviders::OpenWab(const std::string& fileName, HWND host) {
     FindWabLibrary();
     const std::string& path = WabLibraryPath();
     wabLibrary_.reset(::LoadLibraryA(path.empty() ? kWabLibrary : path.c_str()));
+    if (!wabLibrary_ && !OtherBitnessWabLibrary().empty()) {
+        ShowBitnessMismatch(host, OtherBitnessWabLibrary(), kOtherBits, texts::kWabErrorCaption);
+        return WabOpening::FailureShown;
+    }
     const auto wabOpen = platform::ProcAddress<LPWABOPEN>(wabLibrary_.get(), "WABOpen");
     if (!wabOpen)
-        return false;
+        return WabOpening::Failed;
 
     // The library may keep the name only for the call; a copy it can write to costs nothing.
     std::vector<char> name(fileName.begin(), fileName.end());
@@ -57,7 +70,7 @@ bool AddressBookProviders::OpenWab(const std::string& fileName) {
     parameters.ulFlags = 0;
     const HRESULT result = wabOpen(addressBook_.receiver(), wabObject_.receiver(), &parameters, 0);
     // Only S_OK with both objects counts; whatever was handed over is released by ReleaseWab.
-    return result == S_OK && addressBook_ && wabObject_;
+    return result == S_OK && addressBook_ && wabObject_ ? WabOpening::Opened : WabOpening::Failed;
 }
 
 void AddressBookProviders::ReleaseWab() {
@@ -68,6 +81,10 @@ void AddressBookProviders::ReleaseWab() {
 
 bool AddressBookProviders::StartMapi(HWND host) {
     mapiLibrary_.reset(::LoadLibraryA(kMapiLibrary));
+    if (!mapiLibrary_ && ::GetLastError() == ERROR_BAD_EXE_FORMAT) {
+        ShowBitnessMismatch(host, kMapiLibrary, kOtherBits, texts::kMapiErrorCaption);
+        return false;
+    }
     if (mapiLibrary_ && !HasEveryMapiEntry(mapiLibrary_.get()))
         mapiLibrary_.reset(); // not a library this program can use
     if (!mapiLibrary_) {
@@ -78,15 +95,20 @@ bool AddressBookProviders::StartMapi(HWND host) {
     platform::ProcAddress<LPMAPIINITIALIZE>(library, "MAPIInitialize")(nullptr);
 
     const auto logon = platform::ProcAddress<LPMAPILOGONEX>(library, "MAPILogonEx");
-    if (FAILED(logon(reinterpret_cast<ULONG_PTR>(host), nullptr, nullptr, kLogonFlags,
-                     mapiSession_.receiver())) ||
-        !mapiSession_)
-        return false;
+    const HRESULT logonResult = logon(reinterpret_cast<ULONG_PTR>(host), nullptr, nullptr,
+                                      kLogonFlags, mapiSession_.receiver());
     // Warnings count as success.
-    if (FAILED(mapiSession_->OpenAddressBook(reinterpret_cast<ULONG_PTR>(host), nullptr, 0,
-                                             addressBook_.receiver())))
-        return false;
-    return static_cast<bool>(addressBook_);
+    const bool started =
+        SUCCEEDED(logonResult) && mapiSession_ &&
+        SUCCEEDED(mapiSession_->OpenAddressBook(reinterpret_cast<ULONG_PTR>(host), nullptr, 0,
+                                                addressBook_.receiver())) &&
+        addressBook_;
+    // A user who cancelled the profile choice met a mail program this build can use.
+    if (!started && logonResult != MAPI_E_USER_CANCEL) {
+        if (const int otherBits = OtherRecordedBitness(RecordedMailProgramBitness()))
+            ShowBitnessMismatch(host, kMapiLibrary, otherBits, texts::kMapiErrorCaption);
+    }
+    return started;
 }
 
 void AddressBookProviders::StopMapi(HWND host) {

@@ -5,6 +5,7 @@
 
 #include "addressbook/win32/ComPtr.h"
 #include "platform/Win32Handles.h"
+#include "session/Desktop.h"
 
 #include <string>
 
@@ -18,14 +19,15 @@ class AddressBookProviders {
     AddressBookProviders(const AddressBookProviders&) = delete;
     AddressBookProviders& operator=(const AddressBookProviders&) = delete;
 
-    // True when the address book and the address-book object are open on `fileName` (empty for
-    // the default file).
-    bool OpenWab(const std::string& fileName);
+    // Opened when the address book and the address-book object are open on `fileName` (empty
+    // for the default file). A library of the other bitness is told in a message owned by `host`.
+    WabOpening OpenWab(const std::string& fileName, HWND host);
     // Closes what OpenWab opened, whatever it got to.
     void ReleaseWab();
 
     // True when the address book of the messaging profile is open. Tells the user, in a message
-    // owned by `host`, when the messaging library is missing.
+    // owned by `host`, when the messaging library is missing or it or the mail program has the
+    // other bitness.
     bool StartMapi(HWND host);
     // Closes what StartMapi opened, whatever it got to.
     void StopMapi(HWND host);

@@ -15,6 +15,11 @@ std::string& LibraryPath() {
     return path;
 }
 
+std::string& OtherBitnessPath() {
+    static std::string path;
+    return path;
+}
+
 // The key's default value and its type; empty when there is no key or no value.
 std::string ReadDllPathValue(DWORD& type) {
     platform::RegistryKey key;
@@ -49,6 +54,10 @@ const std::string& WabLibraryPath() {
     return LibraryPath();
 }
 
+const std::string& OtherBitnessWabLibrary() {
+    return OtherBitnessPath();
+}
+
 int FindWabLibrary() {
     std::string& path = LibraryPath();
     DWORD type = REG_NONE;
@@ -59,6 +68,8 @@ int FindWabLibrary() {
         path = Expand(path);
 
     platform::LibraryHandle library(::LoadLibraryA(path.c_str()));
+    const bool otherBitness = !library && ::GetLastError() == ERROR_BAD_EXE_FORMAT;
+    OtherBitnessPath() = otherBitness ? path : std::string();
     if (library)
         return 1;
     path.clear();

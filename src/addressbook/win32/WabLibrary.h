@@ -7,3 +7,5 @@
 // in WabLibraryPath(), which is empty when none was usable.
 int FindWabLibrary();
 const std::string& WabLibraryPath();
+// The library FindWabLibrary found but could not load because it has the other bitness, or empty.
+const std::string& OtherBitnessWabLibrary();

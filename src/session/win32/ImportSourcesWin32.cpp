@@ -13,8 +13,8 @@ void ImportSourcesWin32::StopMapi() {
     addressBooks_.StopMapi(app_.DisabledHost());
 }
 
-bool ImportSourcesWin32::OpenWab(const std::string& path) {
-    return addressBooks_.OpenWab(path);
+WabOpening ImportSourcesWin32::OpenWab(const std::string& path) {
+    return addressBooks_.OpenWab(path, app_.DisabledHost());
 }
 
 void ImportSourcesWin32::ReleaseWab() {

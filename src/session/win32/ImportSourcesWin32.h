@@ -15,7 +15,7 @@ class ImportSourcesWin32 : public ImportSources {
 
     bool StartMapi() override;
     void StopMapi() override;
-    bool OpenWab(const std::string& path) override;
+    WabOpening OpenWab(const std::string& path) override;
     void ReleaseWab() override;
     void PickAndImportAddresses(SessionLists& lists, ImportStatistics& statistics) override;
     int ReadCsvFile(const std::string& path, SessionLists& lists, int32_t& excluded, int importType,

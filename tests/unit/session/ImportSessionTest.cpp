@@ -193,6 +193,14 @@ TEST_F(ImportSessionTest, WabThatDoesNotOpenNamesTheFileOrTheDefault) {
                                          "C");
 }
 
+TEST_F(ImportSessionTest, WabFailureTheSourceShowedGetsNoSecondMessage) {
+    sources.wabOpens = false;
+    sources.wabFailureShown = true;
+    Run("C:\\out.bin||0|IMPORT_TYPE_3");
+    EXPECT_EQ(MessageTexts(), Texts{texts::kNoAccountsImported});
+    EXPECT_TRUE(sources.calls == (Texts{"OpenWab", "ReleaseWab", "FreeSpeedDialTable"}));
+}
+
 TEST_F(ImportSessionTest, CancelledWabFileChooserReleasesNothing) {
     desktop.fileChosen = false;
     Run("C:\\out.bin||0|IMPORT_TYPE_2");

@@ -94,6 +94,7 @@ class ScriptedSources : public ImportSources {
                                                                              ImportStatistics&) {};
     bool mapiStarts = true;
     bool wabOpens = true;
+    bool wabFailureShown = false; // by the source itself, when it does not open
     bool speedDialWriteSucceeds = true;
 
     // Record
@@ -107,10 +108,12 @@ class ScriptedSources : public ImportSources {
         return mapiStarts;
     }
     void StopMapi() override { calls.push_back("StopMapi"); }
-    bool OpenWab(const std::string& path) override {
+    WabOpening OpenWab(const std::string& path) override {
         calls.push_back("OpenWab");
         sourcePath = path;
-        return wabOpens;
+        if (wabOpens)
+            return WabOpening::Opened;
+        return wabFailureShown ? WabOpening::FailureShown : WabOpening::Failed;
     }
     void ReleaseWab() override { calls.push_back("ReleaseWab"); }
     void PickAndImportAddresses(SessionLists& lists, ImportStatistics& statistics) override {

@@ -27,7 +27,7 @@ class SpeedDialOnlySources : public ImportSources {
 
     bool StartMapi() override { return false; }
     void StopMapi() override {}
-    bool OpenWab(const std::string&) override { return false; }
+    WabOpening OpenWab(const std::string&) override { return WabOpening::Failed; }
     void ReleaseWab() override {}
     void PickAndImportAddresses(SessionLists&, ImportStatistics&) override {}
     int ReadCsvFile(const std::string&, SessionLists&, int32_t&, int, int) override { return 0; }
