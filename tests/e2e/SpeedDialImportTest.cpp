@@ -19,6 +19,8 @@ constexpr WPARAM kSpeedDialCommand = 1028;
 using Texts = std::vector<std::string>;
 
 const std::string kExamples = SPEEDDIAL_EXAMPLES_DIR;
+// Result files as an earlier build wrote them; both bitnesses must write the same bytes.
+const std::string kRecorded = RECORDED_RESULTS_DIR;
 
 // The code page 950 bytes of a UTF-8 text, as the importer shows and writes them.
 std::string Big5(std::string_view utf8) {
@@ -216,6 +218,7 @@ TEST_F(SpeedDialImportTest, Version5KeepsTheNumbersAsMemoOnYes) {
     AnswerMemoQuestion(IDYES);
     ExpectHandBack();
     ExpectResult(ReadFileBytes(resultPath), 2, {Lin(true), Lee(true)});
+    EXPECT_EQ(ReadFileBytes(resultPath), ReadFileBytes(kRecorded + "/speeddial-v5-lin-lee.bin"));
 
     // exchange-dump reads the file back: the kind from its size, every member decoded.
     ExpectDump(resultPath, "speed-dial",
