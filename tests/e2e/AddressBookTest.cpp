@@ -250,7 +250,8 @@ TEST_F(AddressBookTest, ChosenWabFileGivesItsFaxRecipientsToTheResultFile) {
 
     const Report report = ProviderReport();
     ExpectAllReleased(report);
-    // The 64-bit parameter block's size covers the file name, which the library opened.
+    // The first layout's size for this build (16 bytes in x86, 32 in x64) covers the file name,
+    // which the library opened.
     EXPECT_EQ(report.at("wabopen_cbsize"), sizeof(void*) == 8 ? "32" : "16");
     EXPECT_EQ(report.at("wabopen_file"), fixturePath);
     EXPECT_EQ(report.at("wabopen_flags"), "0");
