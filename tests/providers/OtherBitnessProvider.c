@@ -2,8 +2,8 @@
    this ever runs; it only has to be a real library of the wrong kind. */
 #include <windows.h>
 
-__declspec(dllexport) HRESULT WINAPI WABOpen(void* addressBook, void* wabObject, void* parameters,
-                                             DWORD reserved) {
+__declspec(dllexport) HRESULT WINAPI
+    WABOpen(void* addressBook, void* wabObject, void* parameters, DWORD reserved) {
     (void)addressBook;
     (void)wabObject;
     (void)parameters;
