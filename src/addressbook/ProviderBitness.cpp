@@ -4,6 +4,7 @@
 #include "text/FixedTexts.h"
 
 #include <cctype>
+#include <string_view>
 
 namespace {
 
@@ -16,8 +17,7 @@ bool SameLetters(std::string_view value, std::string_view word) {
     return true;
 }
 
-} // namespace
-
+// The bitness a registry value of the office suite names, else 0.
 int RecordedBitness(std::string_view value) {
     if (SameLetters(value, "x86"))
         return 32;
@@ -25,6 +25,8 @@ int RecordedBitness(std::string_view value) {
         return 64;
     return 0;
 }
+
+} // namespace
 
 int OtherRecordedBitness(const std::vector<std::string>& recordedValues, int programBits) {
     int other = 0;

@@ -3,17 +3,14 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 // The bitness of this build, and the one it cannot load.
 inline constexpr int kProgramBits = static_cast<int>(sizeof(void*) * 8);
 inline constexpr int kOtherBits = kProgramBits == 64 ? 32 : 64;
 
-// The bitness a registry value of the office suite names: "x86" 32, "x64" 64, else 0.
-int RecordedBitness(std::string_view value);
-
-// The other bitness when the recorded values name it and none names this build's, else 0.
+// The other bitness when the recorded values ("x86", "x64") name it and none names this build's,
+// else 0.
 int OtherRecordedBitness(const std::vector<std::string>& recordedValues,
                          int programBits = kProgramBits);
 
