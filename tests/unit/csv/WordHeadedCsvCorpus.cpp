@@ -101,8 +101,10 @@ class Generator {
                 faxColumns_.insert(column);
             } else {
                 word = kOthers[Below(static_cast<int>(std::size(kOthers)))];
-                if (Below(10) == 0)
-                    word = "\"" + word + lineEnd_ + "2\""; // a header field over two lines
+                // A header field over two lines, after the first: the header's first line
+                // decides the separator.
+                if (column > 0 && Below(10) == 0)
+                    word = "\"" + word + lineEnd_ + "2\"";
             }
             header += (column > 0 ? std::string(1, separator_) : "") + word;
         }
