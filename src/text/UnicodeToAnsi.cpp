@@ -2,6 +2,7 @@
 
 #include "platform/CodePages.h"
 #include "text/CodePageConversion.h"
+#include "text/NumberCharacters.h"
 
 #include <array>
 #include <climits>
@@ -109,12 +110,20 @@ class AnsiWriter {
           flags_(utf_ ? 0 : platform::kWcNoBestFitChars) {}
 
     // Turns every surrogate pair the code page cannot hold into one invalid unit, so that it
-    // gives one default character, not two. Returns the new count.
+    // gives one default character, not two, and each character of numbers that it lacks (a
+    // no-break space, a dash, a full-width digit) into its ASCII stand-in. Returns the new count.
     int JoinUnmappablePairs(char16_t* units, int count) {
         if (utf_)
             return count; // UTF-8 and UTF-7 hold every character
         int kept = 0;
         for (int read = 0; read < count; ++read) {
+            if (units[read] >= 0xA0) {
+                const char standIn = NumberStandIn(units[read]);
+                if (standIn != 0 && !Maps(units[read])) {
+                    units[kept++] = static_cast<char16_t>(standIn);
+                    continue;
+                }
+            }
             if (read + 1 < count && IsHighSurrogate(units[read]) &&
                 IsLowSurrogate(units[read + 1])) {
                 const char16_t pair[2] = {units[read], units[read + 1]};
@@ -168,16 +177,20 @@ class AnsiWriter {
     }
 
   private:
+    bool Maps(const char16_t (&pair)[2]) {
+        return Maps(0x10000 + ((pair[0] - 0xD800u) << 10) + (pair[1] - 0xDC00u), pair, 2);
+    }
+    bool Maps(char16_t unit) { return Maps(unit, &unit, 1); }
+
     // Asks the platform once per character; the answers of recent characters are kept, since a
     // text tends to repeat the few such characters it has.
-    bool Maps(const char16_t (&pair)[2]) {
-        const char32_t character = 0x10000 + ((pair[0] - 0xD800u) << 10) + (pair[1] - 0xDC00u);
+    bool Maps(char32_t character, const char16_t* units, int count) {
         KnownCharacter& known = known_[character % known_.size()];
         if (known.character == character)
             return known.maps;
         char bytes[16];
         bool usedDefault = false;
-        const int length = WideToCodePage(platform::kCodePageAnsi, flags_, pair, 2, bytes,
+        const int length = WideToCodePage(platform::kCodePageAnsi, flags_, units, count, bytes,
                                           sizeof bytes, nullptr, &usedDefault);
         known = {character, length > 0 && !usedDefault};
         return known.maps;
