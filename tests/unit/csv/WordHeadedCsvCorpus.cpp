@@ -24,7 +24,7 @@ class Generator {
         lineEnd_ = Below(3) == 0 ? "\r\n" : "\n";
         std::string text;
         for (int empty = Below(4) == 0 ? Below(3) + 1 : 0; empty > 0; --empty)
-            text += lineEnd_; // a carriage return alone would make a header line
+            text += lineEnd_;        // a carriage return alone would make a header line
         text += Header() + lineEnd_; // a carriage return would stay in the last header word
         for (int rows = Below(20); rows > 0; --rows)
             text += Row() + LineEnd();
