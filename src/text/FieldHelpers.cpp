@@ -56,7 +56,8 @@ int CleanFaxNumber(char* text) {
             const auto trail = static_cast<unsigned char>(read[1]);
             if (trail != '\0' && platform::IsLeadByte(platform::kCodePageAnsi, byte)) {
                 ++read;
-                if (const char ascii = DoubleByteNumberCharacterAsAscii(byte, trail))
+                if (const char ascii =
+                        DoubleByteNumberCharacterAsAscii(platform::AnsiCodePage(), byte, trail))
                     *kept++ = ascii;
             }
             continue;

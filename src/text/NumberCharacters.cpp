@@ -1,61 +1,53 @@
 #include "text/NumberCharacters.h"
 
-#include "platform/CodePages.h"
-#include "text/CodePageConversion.h"
-
-#include <array>
-#include <cstdint>
+#include <span>
 
 namespace {
 
-// The two-byte characters of one ANSI code page that NumberCharacterAsAscii folds.
-class DoubleByteFolds {
-  public:
-    // Asks the code page once for each character that folds: its two bytes, and back.
-    explicit DoubleByteFolds(std::uint32_t codePage) : codePage_(codePage) {
-        auto add = [this](char32_t character) {
-            const auto unit = static_cast<char16_t>(character);
-            char bytes[4] = {};
-            bool usedDefault = false;
-            const int length = WideToCodePage(platform::kCodePageAnsi, platform::kWcNoBestFitChars,
-                                              &unit, 1, bytes, sizeof bytes, nullptr, &usedDefault);
-            char16_t back = 0;
-            if (length != 2 || usedDefault ||
-                CodePageToWide(platform::kCodePageAnsi, 0, bytes, 2, &back, 1) != 1 || back != unit)
-                return;
-            folds_[count_++] = {static_cast<unsigned char>(bytes[0]),
-                                static_cast<unsigned char>(bytes[1]),
-                                NumberCharacterAsAscii(character)};
-        };
-        for (char32_t character = 0xFF01; character <= 0xFF19; ++character) {
-            if (NumberCharacterAsAscii(character) != 0)
-                add(character);
-        }
-        for (char32_t character = 0x2010; character <= 0x2015; ++character)
-            add(character);
-        add(0x2212);
-    }
-
-    std::uint32_t CodePage() const { return codePage_; }
-
-    char Find(unsigned char lead, unsigned char trail) const {
-        for (std::size_t index = 0; index < count_; ++index) {
-            if (folds_[index].lead == lead && folds_[index].trail == trail)
-                return folds_[index].ascii;
-        }
-        return 0;
-    }
-
-  private:
-    struct Fold {
-        unsigned char lead;
-        unsigned char trail;
-        char ascii;
-    };
-    std::uint32_t codePage_;
-    std::array<Fold, 32> folds_{};
-    std::size_t count_ = 0;
+struct Fold {
+    unsigned char lead;
+    unsigned char trail;
+    char ascii;
 };
+
+// The two-byte characters of the double-byte code pages that NumberCharacterAsAscii folds, from
+// the code pages' published tables (a unit test reads them back through ICU's).
+constexpr Fold kCp932[] = {
+    {0x81, 0x44, '.'}, {0x81, 0x5C, '-'}, {0x81, 0x5D, '-'}, {0x81, 0x5E, '/'}, {0x81, 0x69, '('},
+    {0x81, 0x6A, ')'}, {0x81, 0x7B, '+'}, {0x81, 0x7C, '-'}, {0x81, 0x94, '#'}, {0x81, 0x96, '*'},
+    {0x82, 0x4F, '0'}, {0x82, 0x50, '1'}, {0x82, 0x51, '2'}, {0x82, 0x52, '3'}, {0x82, 0x53, '4'},
+    {0x82, 0x54, '5'}, {0x82, 0x55, '6'}, {0x82, 0x56, '7'}, {0x82, 0x57, '8'}, {0x82, 0x58, '9'}};
+constexpr Fold kCp936[] = {
+    {0xA1, 0xAA, '-'}, {0xA3, 0xA3, '#'}, {0xA3, 0xA8, '('}, {0xA3, 0xA9, ')'}, {0xA3, 0xAA, '*'},
+    {0xA3, 0xAB, '+'}, {0xA3, 0xAD, '-'}, {0xA3, 0xAE, '.'}, {0xA3, 0xAF, '/'}, {0xA3, 0xB0, '0'},
+    {0xA3, 0xB1, '1'}, {0xA3, 0xB2, '2'}, {0xA3, 0xB3, '3'}, {0xA3, 0xB4, '4'}, {0xA3, 0xB5, '5'},
+    {0xA3, 0xB6, '6'}, {0xA3, 0xB7, '7'}, {0xA3, 0xB8, '8'}, {0xA3, 0xB9, '9'}, {0xA8, 0x43, '-'},
+    {0xA8, 0x44, '-'}, {0xA9, 0x5C, '-'}};
+constexpr Fold kCp949[] = {
+    {0xA1, 0xAA, '-'}, {0xA3, 0xA3, '#'}, {0xA3, 0xA8, '('}, {0xA3, 0xA9, ')'}, {0xA3, 0xAA, '*'},
+    {0xA3, 0xAB, '+'}, {0xA3, 0xAD, '-'}, {0xA3, 0xAE, '.'}, {0xA3, 0xAF, '/'}, {0xA3, 0xB0, '0'},
+    {0xA3, 0xB1, '1'}, {0xA3, 0xB2, '2'}, {0xA3, 0xB3, '3'}, {0xA3, 0xB4, '4'}, {0xA3, 0xB5, '5'},
+    {0xA3, 0xB6, '6'}, {0xA3, 0xB7, '7'}, {0xA3, 0xB8, '8'}, {0xA3, 0xB9, '9'}};
+constexpr Fold kCp950[] = {
+    {0xA1, 0x44, '.'}, {0xA1, 0x56, '-'}, {0xA1, 0x58, '-'}, {0xA1, 0x5D, '('}, {0xA1, 0x5E, ')'},
+    {0xA1, 0xAD, '#'}, {0xA1, 0xAF, '*'}, {0xA1, 0xCF, '+'}, {0xA1, 0xD0, '-'}, {0xA1, 0xFE, '/'},
+    {0xA2, 0xAF, '0'}, {0xA2, 0xB0, '1'}, {0xA2, 0xB1, '2'}, {0xA2, 0xB2, '3'}, {0xA2, 0xB3, '4'},
+    {0xA2, 0xB4, '5'}, {0xA2, 0xB5, '6'}, {0xA2, 0xB6, '7'}, {0xA2, 0xB7, '8'}, {0xA2, 0xB8, '9'}};
+
+std::span<const Fold> FoldsOf(std::uint32_t codePage) {
+    switch (codePage) {
+    case 932:
+        return kCp932;
+    case 936:
+        return kCp936;
+    case 949:
+        return kCp949;
+    case 950:
+        return kCp950;
+    default:
+        return {};
+    }
+}
 
 } // namespace
 
@@ -85,13 +77,13 @@ char NumberCharacterAsAscii(char32_t character) {
     }
 }
 
-char DoubleByteNumberCharacterAsAscii(unsigned char lead, unsigned char trail) {
-    // Kept per thread for the last code page asked about, as the code page rarely changes.
-    thread_local DoubleByteFolds folds(platform::AnsiCodePage());
-    const std::uint32_t codePage = platform::AnsiCodePage();
-    if (folds.CodePage() != codePage)
-        folds = DoubleByteFolds(codePage);
-    return folds.Find(lead, trail);
+char DoubleByteNumberCharacterAsAscii(std::uint32_t codePage, unsigned char lead,
+                                      unsigned char trail) {
+    for (const Fold& fold : FoldsOf(codePage)) {
+        if (fold.lead == lead && fold.trail == trail)
+            return fold.ascii;
+    }
+    return 0;
 }
 
 char NumberStandIn(char16_t character) {
