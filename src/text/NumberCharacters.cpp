@@ -11,7 +11,7 @@ struct Fold {
 };
 
 // The two-byte characters of the double-byte code pages that NumberCharacterAsAscii folds, from
-// the code pages' published tables (a unit test reads them back through ICU's).
+// the code pages' published tables (a test under Wine reads them back through the platform's).
 constexpr Fold kCp932[] = {
     {0x81, 0x44, '.'}, {0x81, 0x5C, '-'}, {0x81, 0x5D, '-'}, {0x81, 0x5E, '/'}, {0x81, 0x69, '('},
     {0x81, 0x6A, ')'}, {0x81, 0x7B, '+'}, {0x81, 0x7C, '-'}, {0x81, 0x94, '#'}, {0x81, 0x96, '*'},
