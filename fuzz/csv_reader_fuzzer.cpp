@@ -3,6 +3,7 @@
 // number of button presses, each press (name or fax, list selection) and whether OK was pressed.
 #include "FuzzSupport.h"
 #include "csv/CsvEncoding.h"
+#include "csv/CsvPhoneColumns.h"
 #include "csv/CsvReader.h"
 #include "session/SourceFailures.h"
 #include "text/FieldHelpers.h"
@@ -73,22 +74,36 @@ class ScriptedCsvDialogs : public CsvDialogs {
     bool okPressed_ = false;
 };
 
-// The line feeds of the contents once converted, as the reader converts them.
-std::size_t ConvertedLineFeeds(std::string_view bytes) {
+// What the reader's candidate table is sized by, in the contents once converted as the reader
+// converts them: the line ends (line feeds, or carriage returns when there is none) and the
+// list separators that phone values may hold.
+struct ConvertedCounts {
+    std::size_t lineEnds = 0;
+    std::size_t listSeparators = 0;
+};
+
+ConvertedCounts CountConverted(std::string_view bytes) {
     platform::FileBytes content = FileBytesOf(bytes);
     if (!ConvertCsvContent(content))
-        return bytes.size();
-    return static_cast<std::size_t>(
-        std::count(content.data.get(), content.data.get() + content.size, '\n'));
+        return {bytes.size(), bytes.size()};
+    const char* begin = content.data.get();
+    const char* end = begin + content.size;
+    std::size_t lineEnds = static_cast<std::size_t>(std::count(begin, end, '\n'));
+    if (lineEnds == 0)
+        lineEnds = static_cast<std::size_t>(std::count(begin, end, '\r'));
+    return {lineEnds, CountListSeparators(begin, content.size)};
 }
 
-// At most one candidate per row and fax column: one fax column for type 4, at most one per
-// field for type 5.
-void CheckCandidates(const CsvCandidateTable& table, std::size_t rows, int32_t excludedRows,
+// At most one candidate per row and fax column, one fax column for type 4 and at most one per
+// field for type 5, and one more per number that a phone value lists.
+void CheckCandidates(const CsvCandidateTable& table, ConvertedCounts counts, int32_t excludedRows,
                      int importType) {
+    const std::size_t rows = counts.lineEnds;
     FUZZ_REQUIRE(excludedRows >= 0 && static_cast<std::size_t>(excludedRows) <= rows);
     const std::size_t faxColumns = importType == kImportCsvChosenColumns ? 1 : kMaxCsvFields;
-    FUZZ_REQUIRE(table.Size() <= rows * faxColumns);
+    FUZZ_REQUIRE(table.Size() <=
+                 rows * faxColumns +
+                     (importType == kImportCsvChosenColumns ? 0 : counts.listSeparators));
     bool anyNumber = false;
     for (const CsvCandidate& candidate : table.Candidates()) {
         FUZZ_REQUIRE(TerminatedWithin(candidate.name));
@@ -123,6 +138,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_REQUIRE(result != 0 || importType == kImportCsvChosenColumns);
     FUZZ_REQUIRE(result != kNothingRead || bytes.size() <= 3); // empty, or a byte order mark
     if (result == 1)
-        CheckCandidates(table, ConvertedLineFeeds(bytes), excludedRows, importType);
+        CheckCandidates(table, CountConverted(bytes), excludedRows, importType);
     return 0;
 }

@@ -2,10 +2,16 @@
 """Writes the sample phone books in examples/ as Big5 (code page 950) CSV files.
 
 phonebook-header-words.csv has the header words 名稱 and 傳真 (automatic column search);
-phonebook-plain-header.csv has neither, so its columns are chosen by hand, and it ends without a
-final line break, as hand-made exports often do. Both have CR LF line ends, a name with square
-brackets, a name of more than 30 bytes, rows without a fax number and one duplicate. Every name,
-company and number is made up. The bytes are the same on every run.
+phonebook-plain-header.csv has other phone books' words (聯絡人, FAX) and ends without a final line
+break, as hand-made exports often do. Both have CR LF line ends, a name with square brackets, a
+name of more than 30 bytes, rows without a fax number and one duplicate.
+
+phonebook-spreadsheet.csv is a list typed in a spreadsheet, headed 姓名, with numbers typed in full
+width and a row whose company stands for its missing name. phonebook-mail-export.csv is a mail
+program's contact export: every field quoted, names in given, middle and family name columns,
+business and home fax columns, and addresses over two lines with quotes inside.
+
+Every name, company and number is made up. The bytes are the same on every run.
 """
 import pathlib
 
@@ -31,14 +37,40 @@ PEOPLE = [
 ]
 
 
-def quoted(field: str) -> str:
-    if any(ch in field for ch in ',"'):
-        return '"' + field.replace('"', '""') + '"'
+# (name, company, fax, remark): typed by hand, some numbers in full width
+SPREADSHEET = [
+    ("林志明", "晨光文具行", "(02) 2700-0101", ""),
+    ("陳怡君", "青山建設", "０２－２７００－０２０１", "全形數字"),
+    ("", "宏遠貿易", "03-555-0301", "只有公司名稱"),
+    ("張雅婷", "海風旅行社", "（０４）２２５５－０４０１", "全形數字"),
+    ("李俊傑", "李記餅舖", "07-555-0501 ext.12", ""),
+    ("王淑芬", "王氏會計事務所", "＋８８６－２－２７００－０６０１", "全形數字"),
+    ("吳家豪", "家豪汽車修理廠", "", "沒有傳真"),
+    ("劉美玲 [花藝]", "美玲花坊, 總店", "(05) 255-0801", ""),
+]
+
+# (given, middle, family, company, business fax, home fax, address)
+MAIL_CONTACTS = [
+    ("志明", "", "林", "晨光文具行", "(02) 2700-0101", "(02) 2700-0109", "台北市信義區\n信義路五段7號"),
+    ("Ann", "Mei", "Lee", "Globex Taiwan", "+886-2-2700-0301", "", "台北市松山區\n敦化北路100號"),
+    ("John", "", "王", "宏遠貿易", "03-555-0301", "", "桃園市中壢區\n中山路1號"),
+    ("", "", "", "翰林印刷", "02 2700 0901", "", "新北市板橋區\n文化路一段2號"),
+    ("雅婷", "", "張", "海風旅行社", "", "04 2255 0402", "台中市西區\n公益路3號"),
+    ("俊傑", "", "李", "李記餅舖", "", "", "高雄市前鎮區\n中華五路4號"),
+    ("美玲", "", "劉", "美玲花坊, 總店", "(05) 255-0801", "", '嘉義市東區\n民族路5號 "A" 棟'),
+    ("宗翰", "", "蔡", "", "02-2700-0901", "02-2700-0902", '台北市信義路 "B" 棟\n5樓'),
+]
+
+
+def quoted(field: str, always: bool = False) -> str:
+    if always or any(ch in field for ch in ',"\n'):
+        return '"' + field.replace('"', '""').replace("\n", "\r\n") + '"'
     return field
 
 
-def write(name: str, header: list, rows: list, final_line_break: bool = True) -> None:
-    lines = [",".join(quoted(field) for field in row) for row in [header] + rows]
+def write(name: str, header: list, rows: list, final_line_break: bool = True,
+          quote_all: bool = False) -> None:
+    lines = [",".join(quoted(field, quote_all) for field in row) for row in [header] + rows]
     data = ("\r\n".join(lines) + ("\r\n" if final_line_break else "")).encode("cp950")
     (EXAMPLES / name).write_bytes(data)
 
@@ -57,6 +89,17 @@ def main() -> None:
         [[name, company, phone, fax or office, "樣本資料"]
          for name, company, fax, office, phone in PEOPLE],
         final_line_break=False,
+    )
+    write(
+        "phonebook-spreadsheet.csv",
+        ["姓名", "公司", "傳真號碼", "備註"],
+        [list(row) for row in SPREADSHEET],
+    )
+    write(
+        "phonebook-mail-export.csv",
+        ["名字", "中間名", "姓氏", "公司", "商務傳真", "住家傳真", "商務地址"],
+        [list(row) for row in MAIL_CONTACTS],
+        quote_all=True,
     )
 
 

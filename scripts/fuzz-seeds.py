@@ -98,6 +98,25 @@ EXPORT_BOOKS = {
     + big5("王" * 16) + b",3\r\n"
     + b"  " + b"y" * 31 + b"  ,4\r\n",
     "many-columns": b",".join([b"x"] * 1100) + b"," + big5("傳真") + b"\r\n" + b",".join([b"1"] * 1101),
+    # Other phone books' header words, carriage returns alone, full-width and Unicode numbers.
+    "spreadsheet-name-list": big5(
+        "姓名,公司,傳真號碼\r\n王小明,台灣科技,０２－２７００－１２３４\r\n"
+        "李美玲,誠品,02-2700-5678（公司）\r\n,宏遠貿易,03-555-0301\r\n"
+    ),
+    "chinese-mail-export": big5(
+        '"名字","姓氏","公司","商務傳真","住家傳真","商務地址"\r\n'
+        '"小明","王","台灣科技","(02) 2700-1234","","台北市信義路 ""A"" 棟\r\n5樓"\r\n'
+        '"John","林","","","0912-000-111",""\r\n'
+    ),
+    "english-mail-export": b"\xef\xbb\xbf"
+    + "First Name,Middle Name,Last Name,Company,Business Fax,Home Fax\r\n"
+    "Ann,Mei,Lee,Acme,+886 2 2700 1234,\r\n"
+    ",,,Initech,02\u22122700\u20115678,\r\n".encode("utf-8"),
+    "web-address-book-types": "Name,Given Name,Family Name,Phone 1 - Type,Phone 1 - Value,"
+    "Phone 2 - Label,Phone 2 - Value\n"
+    "王小明,小明,王,Work Fax,(02) 2700-1234 ::: (02) 2700-1235,Mobile,0912-000-111\n"
+    ",Ann,Lee,Mobile,0912-000-222,Home Fax, ::: 02\u00a02700\u20115678 ::: \n".encode("utf-8"),
+    "mac-carriage-returns": big5("名稱,公司,傳真\r王小明,台灣科技,(02) 2700-1234\r李美玲,誠品,02-2700-5678\r"),
 }
 
 
@@ -198,6 +217,7 @@ def field_helpers_seeds():
         "fax": b"+886-2 (2700) 1234 ext. 9, [x]",
         "many-fields": b",".join([b"f"] * 1030),
         "straddle": b"x" + big5("王" * 15),
+        "full-width": big5("（０２）２７００－１２３４＃５ 傳真") + b"\xa1\x56\xa4",
     }
     for name, content in speeddial_files().items():
         for number, line in enumerate(content.split(b"\n")[:4]):

@@ -1,8 +1,66 @@
 #include "csv/CsvColumns.h"
 
+#include "csv/CsvHeaderWords.h"
+#include "csv/CsvPhoneColumns.h"
 #include "text/FixedTexts.h"
 
 #include <string_view>
+
+namespace {
+
+int* NameSlot(NameColumns& columns, HeaderRole role) {
+    switch (role) {
+    case HeaderRole::WholeName:
+        return &columns.wholeName;
+    case HeaderRole::GivenName:
+        return &columns.given;
+    case HeaderRole::MiddleName:
+        return &columns.middle;
+    case HeaderRole::FamilyName:
+        return &columns.family;
+    case HeaderRole::Company:
+        return &columns.company;
+    default:
+        return nullptr;
+    }
+}
+
+// Each part of the name comes from the first field that is one of its words.
+NameColumns FindNameColumns(std::span<char* const> headerFields) {
+    NameColumns columns;
+    for (std::size_t index = 0; index < headerFields.size(); ++index) {
+        for (const HeaderWord& word : HeaderWords()) {
+            int* slot = NameSlot(columns, word.role);
+            if (slot && *slot < 0 && HeaderIsWord(headerFields[index], word.word))
+                *slot = static_cast<int>(index);
+        }
+    }
+    return columns;
+}
+
+bool ContainsOtherFaxWord(const char* field) {
+    for (const HeaderWord& word : HeaderWords()) {
+        if (word.role == HeaderRole::Fax && word.word != texts::kFaxHeaderWord &&
+            ContainsWord(field, word.word))
+            return true;
+    }
+    return false;
+}
+
+std::vector<FaxColumn> FindOtherFaxColumns(std::span<char* const> headerFields) {
+    const std::vector<FaxColumn> phoneValues = FindPhoneValueColumns(headerFields);
+    std::vector<FaxColumn> columns;
+    auto phone = phoneValues.begin();
+    for (std::size_t index = 0; index < headerFields.size(); ++index) {
+        if (phone != phoneValues.end() && phone->index == static_cast<int>(index))
+            columns.push_back(*phone++);
+        else if (ContainsOtherFaxWord(headerFields[index]))
+            columns.push_back({static_cast<int>(index)});
+    }
+    return columns;
+}
+
+} // namespace
 
 CsvColumns FindColumnsByHeaderWords(std::span<char* const> headerFields) {
     CsvColumns columns;
@@ -11,7 +69,11 @@ CsvColumns FindColumnsByHeaderWords(std::span<char* const> headerFields) {
         if (columns.nameColumn < 0 && field == texts::kNameHeaderWord)
             columns.nameColumn = static_cast<int>(index);
         if (field.find(texts::kFaxHeaderWord) != std::string_view::npos)
-            columns.faxColumns.push_back(static_cast<int>(index));
+            columns.faxColumns.push_back({static_cast<int>(index)});
     }
+    if (columns.nameColumn < 0)
+        columns.nameParts = FindNameColumns(headerFields);
+    if (columns.faxColumns.empty())
+        columns.faxColumns = FindOtherFaxColumns(headerFields);
     return columns;
 }

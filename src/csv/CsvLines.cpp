@@ -5,10 +5,10 @@
 
 namespace {
 
-std::size_t CountLineFeeds(const char* content, std::size_t size) {
+std::size_t CountBytes(const char* content, std::size_t size, char wanted) {
     std::size_t count = 0;
     const char* end = content + size;
-    for (const char* p = content; (p = static_cast<const char*>(std::memchr(p, '\n', end - p)));
+    for (const char* p = content; (p = static_cast<const char*>(std::memchr(p, wanted, end - p)));
          ++p)
         ++count;
     return count;
@@ -17,7 +17,11 @@ std::size_t CountLineFeeds(const char* content, std::size_t size) {
 } // namespace
 
 bool CsvLines::Cut(char* content, std::size_t size) {
-    const std::size_t count = CountLineFeeds(content, size) + 1;
+    std::size_t ends = CountBytes(content, size, '\n');
+    const char lineEnd = ends > 0 ? '\n' : '\r';
+    if (ends == 0)
+        ends = CountBytes(content, size, '\r');
+    const std::size_t count = ends + 1;
     lines_.reset(new (std::nothrow) char*[count]);
     if (!lines_) {
         count_ = 0;
@@ -27,11 +31,11 @@ bool CsvLines::Cut(char* content, std::size_t size) {
     char* const end = content + size;
     char* start = content;
     for (std::size_t index = 0; index + 1 < count; ++index) {
-        char* lineFeed = static_cast<char*>(std::memchr(start, '\n', end - start));
+        char* found = static_cast<char*>(std::memchr(start, lineEnd, end - start));
         lines_[index] = start;
-        const bool crBefore = lineFeed > start && lineFeed[-1] == '\r';
-        (crBefore ? lineFeed[-1] : *lineFeed) = '\0';
-        start = lineFeed + 1;
+        const bool crBefore = lineEnd == '\n' && found > start && found[-1] == '\r';
+        (crBefore ? found[-1] : *found) = '\0';
+        start = found + 1;
     }
     lines_[count - 1] = start;
     return true;

@@ -7,11 +7,12 @@
 class CsvLines {
   public:
     // Cuts `content` (`size` bytes followed by a zero byte) into lines: a line feed, or a carriage
-    // return directly before it, becomes the line's terminator. A lone carriage return does not
-    // end a line. False when the table's memory cannot be had.
+    // return directly before it, becomes the line's terminator, and a lone carriage return stays
+    // in its line. Contents without a line feed have their lines ended by each carriage return.
+    // False when the table's memory cannot be had.
     bool Cut(char* content, std::size_t size);
 
-    // One more than the number of line feeds; the last line is the text after the last one.
+    // One more than the number of line ends; the last line is the text after the last one.
     std::size_t Count() const { return count_; }
     char* Line(std::size_t index) const { return lines_[index]; }
 

@@ -3,6 +3,7 @@
 #include "csv/CsvColumns.h"
 #include "csv/CsvEncoding.h"
 #include "csv/CsvLines.h"
+#include "csv/CsvPhoneColumns.h"
 #include "csv/CsvRecords.h"
 #include "csv/CsvRows.h"
 #include "csv/CsvSeparator.h"
@@ -10,6 +11,8 @@
 #include "session/SourceFailures.h"
 #include "text/FieldHelpers.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <span>
 
 namespace {
@@ -22,13 +25,29 @@ int FindColumns(const std::string& sourcePath, int importType, CsvDialogs& dialo
         if (!dialogs.ChooseColumns(choice) || choice.FaxColumn() < 0)
             return 0;
         columns.nameColumn = choice.NameColumn();
-        columns.faxColumns = {choice.FaxColumn()};
+        columns.faxColumns = {FaxColumn{choice.FaxColumn()}};
         return 1;
     }
     if (headerFields.empty())
         return kNoFaxNumberFound;
     columns = FindColumnsByHeaderWords(headerFields);
     return columns.faxColumns.empty() ? kNoFaxNumberFound : 1;
+}
+
+// Room for every row's candidates: one per fax column, and one more for every number that a
+// phone value lists beyond its first.
+bool AllocateCandidates(const platform::FileBytes& content, std::size_t rows,
+                        const CsvColumns& columns, CsvCandidateTable& table) {
+    const bool phoneValues =
+        std::any_of(columns.faxColumns.begin(), columns.faxColumns.end(),
+                    [](const FaxColumn& column) { return column.IsPhoneValue(); });
+    if (!phoneValues)
+        return table.Allocate(rows, columns.faxColumns.size());
+    const std::size_t columnCount = columns.faxColumns.size();
+    const std::size_t listed = CountListSeparators(content.data.get(), content.size);
+    if (rows > (SIZE_MAX - listed) / columnCount)
+        return false;
+    return table.Allocate(rows * columnCount + listed, 1);
 }
 
 // ParseCsvCandidates, which may throw when memory runs out.
@@ -60,8 +79,7 @@ int ParseCandidates(platform::FileBytes& content, const std::string& sourcePath,
     if (found != 1)
         return found;
 
-    const std::size_t rowLines = lines.Count() - headerEnd - 1;
-    if (!table.Allocate(rowLines, columns.faxColumns.size()))
+    if (!AllocateCandidates(content, lines.Count() - headerEnd - 1, columns, table))
         return kOutOfMemory;
     excludedRows = 0;
     switch (ReadCsvRows(lines, headerEnd + 1, separator, columns, fields, table, excludedRows)) {

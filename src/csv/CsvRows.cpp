@@ -1,30 +1,62 @@
 #include "csv/CsvRows.h"
 
+#include "csv/CsvPhoneColumns.h"
 #include "csv/CsvRecords.h"
+#include "csv/CsvRowName.h"
 
 #include <cstring>
 #include <limits>
+#include <span>
 
 namespace {
 
-// Trimmed, bracket-free and cut at a character boundary so that no half character remains.
-void CopyName(char* field, char (&name)[kCandidateFieldSize]) {
-    TrimSpaces(field);
-    ReplaceBrackets(field);
-    std::size_t length = std::strlen(field);
-    if (length > static_cast<std::size_t>(kMaxFieldLength)) {
-        const int clipped = ClipToCharBoundary(field, kMaxFieldLength);
-        length = clipped > 0 && clipped <= kMaxFieldLength ? static_cast<std::size_t>(clipped) : 0;
-    }
-    std::memcpy(name, field, length);
-    name[length] = '\0';
-}
+// Builds the candidates of one row: the row's name with each of its fax numbers.
+class RowCandidates {
+  public:
+    RowCandidates(CsvCandidateTable& table, std::span<char* const> fields)
+        : table_(table), fields_(fields) {}
 
-void CopyFaxNumber(const char* cleaned, std::size_t length,
-                   char (&faxNumber)[kCandidateFieldSize]) {
-    std::memset(faxNumber, 0, sizeof faxNumber);
-    std::memcpy(faxNumber, cleaned, length);
-}
+    char (&Name())[kCandidateFieldSize] { return candidate_.name; }
+    bool HasNumber() const { return hasNumber_; }
+
+    // A number that cleans to more than fits gives nothing; `keepEmpty` keeps one that cleans
+    // to nothing as a candidate without a number.
+    void Add(char* number, bool keepEmpty) {
+        const int length = CleanFaxNumber(number);
+        if (length < 0 || length > kMaxFieldLength || (length == 0 && !keepEmpty))
+            return;
+        std::memset(candidate_.faxNumber, 0, sizeof candidate_.faxNumber);
+        std::memcpy(candidate_.faxNumber, number, static_cast<std::size_t>(length));
+        table_.Append(candidate_);
+        hasNumber_ = hasNumber_ || length > 0;
+    }
+
+    void AddColumn(const FaxColumn& column) {
+        if (column.index < 0 || static_cast<std::size_t>(column.index) >= fields_.size())
+            return;
+        char* value = fields_[static_cast<std::size_t>(column.index)];
+        if (!column.IsPhoneValue()) {
+            Add(value, true);
+            return;
+        }
+        if (!HoldsFaxNumbers(column, fields_))
+            return;
+        char* rest = value;
+        char* number = CutListedNumber(rest);
+        if (!rest) {
+            Add(number, true); // a value of one number reads as a plain column's
+            return;
+        }
+        for (; number; number = rest ? CutListedNumber(rest) : nullptr)
+            Add(number, false);
+    }
+
+  private:
+    CsvCandidateTable& table_;
+    std::span<char* const> fields_;
+    CsvCandidate candidate_{};
+    bool hasNumber_ = false;
+};
 
 } // namespace
 
@@ -40,22 +72,12 @@ RowsOutcome ReadCsvRows(const CsvLines& lines, std::size_t firstLine, char separ
         if (fieldCount == 0)
             continue;
 
-        CsvCandidate candidate{};
-        if (columns.nameColumn >= 0 && columns.nameColumn < fieldCount)
-            CopyName(fields[columns.nameColumn], candidate.name);
-
-        bool rowHasNumber = false;
-        for (const int column : columns.faxColumns) {
-            if (column < 0 || column >= fieldCount)
-                continue;
-            const int length = CleanFaxNumber(fields[column]);
-            if (length < 0 || length > kMaxFieldLength)
-                continue;
-            CopyFaxNumber(fields[column], static_cast<std::size_t>(length), candidate.faxNumber);
-            table.Append(candidate);
-            rowHasNumber = rowHasNumber || length > 0;
-        }
-        if (rowHasNumber)
+        const std::span<char* const> rowFields(fields.data(), static_cast<std::size_t>(fieldCount));
+        RowCandidates row(table, rowFields);
+        CopyRowName(columns, rowFields, row.Name());
+        for (const FaxColumn& column : columns.faxColumns)
+            row.AddColumn(column);
+        if (row.HasNumber())
             anyNumber = true;
         else if (excludedRows < std::numeric_limits<int32_t>::max())
             ++excludedRows;

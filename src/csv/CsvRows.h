@@ -16,9 +16,10 @@ enum class RowsOutcome {
 };
 
 // Every record from line `firstLine` on, the last line included, gives one candidate per fax
-// column that it has and whose cleaned number fits; empty lines are skipped. A record that
-// gives no non-empty number adds 1 to `excludedRows`, once however many lines it spans.
-// `table` must have room for (lines from `firstLine` on) × (fax columns) candidates.
+// column that it has and whose cleaned number fits, and a phone value that its row calls a fax
+// number one per number it lists; empty lines are skipped. A record that gives no non-empty
+// number adds 1 to `excludedRows`, once however many lines it spans. `table` must have room for
+// (lines from `firstLine` on) × (fax columns) candidates, plus one for each list separator.
 RowsOutcome ReadCsvRows(const CsvLines& lines, std::size_t firstLine, char separator,
                         const CsvColumns& columns, FieldArray& fields, CsvCandidateTable& table,
                         int32_t& excludedRows);

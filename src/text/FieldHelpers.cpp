@@ -2,6 +2,7 @@
 
 #include "platform/CodePages.h"
 #include "text/Cp1258Tables.h"
+#include "text/NumberCharacters.h"
 #include "text/QuotedFields.h"
 
 #include <cstring>
@@ -50,6 +51,17 @@ int CleanFaxNumber(char* text) {
     char* kept = text;
     for (const char* read = text; *read != '\0'; ++read) {
         auto byte = static_cast<unsigned char>(*read);
+        if (byte >= 0x80) {
+            // A two-byte character goes whole, unless it is a digit or sign typed in full width.
+            const auto trail = static_cast<unsigned char>(read[1]);
+            if (trail != '\0' && platform::IsLeadByte(platform::kCodePageAnsi, byte)) {
+                ++read;
+                if (const char ascii =
+                        DoubleByteNumberCharacterAsAscii(platform::AnsiCodePage(), byte, trail))
+                    *kept++ = ascii;
+            }
+            continue;
+        }
         if (byte >= 'a' && byte <= 'z')
             byte = static_cast<unsigned char>(byte - 'a' + 'A');
         if (IsAcceptedFaxByte(byte))

@@ -12,8 +12,9 @@ using FieldArray = std::array<char*, kMaxCsvFields + 1>;
 // 0 for an empty line, -6 when a quoted field has no closing quote.
 int SplitCsvFields(FieldArray& fields);
 
-// Upper-cases a to z and removes every byte the fax application does not accept. Returns the
-// length of what is left.
+// Upper-cases a to z and removes every byte the fax application does not accept. A two-byte
+// character goes whole, except the digits and signs typed in full width and the dashes, which
+// become their ASCII forms. Returns the length of what is left.
 int CleanFaxNumber(char* text);
 
 // Removes spaces (0x20 only) at both ends.

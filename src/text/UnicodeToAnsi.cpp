@@ -2,11 +2,13 @@
 
 #include "platform/CodePages.h"
 #include "text/CodePageConversion.h"
+#include "text/NumberCharacters.h"
 
 #include <array>
 #include <climits>
 #include <memory>
 #include <new>
+#include <optional>
 
 namespace {
 
@@ -109,17 +111,31 @@ class AnsiWriter {
           flags_(utf_ ? 0 : platform::kWcNoBestFitChars) {}
 
     // Turns every surrogate pair the code page cannot hold into one invalid unit, so that it
-    // gives one default character, not two. Returns the new count.
+    // gives one default character, not two, and each character of numbers that it lacks (a
+    // no-break space, a dash, a full-width digit) into its ASCII stand-in. Returns the new count,
+    // or -1 when the platform fails to say whether it holds a character.
     int JoinUnmappablePairs(char16_t* units, int count) {
         if (utf_)
             return count; // UTF-8 and UTF-7 hold every character
         int kept = 0;
         for (int read = 0; read < count; ++read) {
+            if (units[read] >= 0xA0 && NumberStandIn(units[read]) != 0) {
+                const std::optional<bool> held = Holds(units[read], &units[read], 1);
+                if (!held)
+                    return -1;
+                units[kept] =
+                    *held ? units[read] : static_cast<char16_t>(NumberStandIn(units[read]));
+                ++kept;
+                continue;
+            }
             if (read + 1 < count && IsHighSurrogate(units[read]) &&
                 IsLowSurrogate(units[read + 1])) {
                 const char16_t pair[2] = {units[read], units[read + 1]};
                 ++read;
-                if (Maps(pair)) {
+                const std::optional<bool> held = Holds(CharacterOf(pair), pair, 2);
+                if (!held)
+                    return -1;
+                if (*held) {
                     units[kept++] = pair[0];
                     units[kept++] = pair[1];
                 } else {
@@ -168,18 +184,24 @@ class AnsiWriter {
     }
 
   private:
-    // Asks the platform once per character; the answers of recent characters are kept, since a
-    // text tends to repeat the few such characters it has.
-    bool Maps(const char16_t (&pair)[2]) {
-        const char32_t character = 0x10000 + ((pair[0] - 0xD800u) << 10) + (pair[1] - 0xDC00u);
+    static char32_t CharacterOf(const char16_t (&pair)[2]) {
+        return 0x10000 + ((pair[0] - 0xD800u) << 10) + (pair[1] - 0xDC00u);
+    }
+
+    // Whether the code page holds the character of `units`; none when the platform fails to
+    // say. Asks the platform once per character: the answers of recent characters are kept,
+    // since a text tends to repeat the few such characters it has.
+    std::optional<bool> Holds(char32_t character, const char16_t* units, int count) {
         KnownCharacter& known = known_[character % known_.size()];
         if (known.character == character)
             return known.maps;
         char bytes[16];
         bool usedDefault = false;
-        const int length = WideToCodePage(platform::kCodePageAnsi, flags_, pair, 2, bytes,
+        const int length = WideToCodePage(platform::kCodePageAnsi, flags_, units, count, bytes,
                                           sizeof bytes, nullptr, &usedDefault);
-        known = {character, length > 0 && !usedDefault};
+        if (length <= 0)
+            return std::nullopt;
+        known = {character, !usedDefault};
         return known.maps;
     }
 
@@ -210,6 +232,8 @@ long long ConvertAll(UnicodeForm form, const char* text, std::size_t size, char*
         if (count == 0)
             return static_cast<long long>(total);
         count = writer.JoinUnmappablePairs(units, count);
+        if (count < 0)
+            return -1;
         const long long bytes = target ? writer.Convert(units, count, target + total, room - total)
                                        : writer.Convert(units, count, nullptr, 0);
         if (bytes < 0)

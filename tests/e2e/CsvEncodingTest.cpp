@@ -1,5 +1,7 @@
 // CSV imports of today's exports under a Big5 system: UTF-8 and UTF-16 files, quoted line
-// breaks, semicolons and tabs, through both import types from the file dialog to the result file.
+// breaks, semicolons and tabs, other phone books' header words, composed names, web address
+// books' phone columns, carriage-return line ends and numbers typed in full width, through both
+// import types from the file dialog to the result file.
 #include "ExportBooks.h"
 #include "FileImportRun.h"
 #include "ResourceIds.h"

@@ -44,13 +44,18 @@ class CsvImportTest : public ::testing::Test, protected FileImportRun {
     std::string PickerTitle() const {
         return std::string(texts::kCsvImportCaption) + " - " + sourcePath;
     }
+    // The column dialog has the same title and may still be closing: wait for the source list.
     HWND WaitForPicker() {
-        HWND picker = importer->WaitForWindow(PickerTitle());
-        EXPECT_NE(picker, nullptr) << "no picker";
-        if (picker) {
-            EXPECT_NE(::GetDlgItem(picker, IDC_SOURCE_LIST), nullptr);
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            HWND picker = importer->WaitForWindow(PickerTitle());
+            if (!picker)
+                break;
+            if (::GetDlgItem(picker, IDC_SOURCE_LIST))
+                return picker;
+            PumpMessages(200ms);
         }
-        return picker;
+        ADD_FAILURE() << "no picker";
+        return nullptr;
     }
     void SelectSource(HWND picker, std::initializer_list<int> entries) {
         SelectListItems(picker, IDC_SOURCE_LIST, entries);

@@ -34,6 +34,12 @@ Book WebAddressBookUtf8();     // no mark, LF, two fax columns
 Book MailProgramCsv();         // Big5, every field quoted, addresses over several lines
 Book SpreadsheetUnicodeText(); // UTF-16LE with mark, tab-separated, a note over two lines
 Book SemicolonCsv();           // Big5, semicolons, decimal commas in the rows
+Book SpreadsheetNameList();    // Big5 typed in a spreadsheet: 姓名, numbers in full width
+Book ChineseMailExport();      // Big5, given and family names, an address with quotes over lines
+Book EnglishMailExport();      // UTF-8 with mark, First/Middle/Last Name, several fax columns
+Book WebAddressBookTypes();    // UTF-8, Phone N - Type and - Value, listed numbers
+Book WebAddressBookLabels();   // UTF-8 with mark, Phone N - Label and - Value, company names
+Book MacSpreadsheetCsv();      // Big5, carriage returns only
 
 std::vector<Book> AllBooks();
 

@@ -31,10 +31,17 @@ TEST(CsvLines, LineFeedAndCarriageReturnLineFeedEndLines) {
     EXPECT_EQ(CutText("\r\n\n").lines, (Lines{"", "", ""}));
 }
 
-TEST(CsvLines, LoneCarriageReturnsStayInTheLine) {
-    EXPECT_EQ(CutText("a\rb\rc").lines, (Lines{"a\rb\rc"}));
+TEST(CsvLines, LoneCarriageReturnsStayInTheLineWhenAnyLineFeedEndsLines) {
     EXPECT_EQ(CutText("a\r\rb\r\n").lines, (Lines{"a\r\rb", ""}));
-    EXPECT_EQ(CutText("\r\r\r").lines, (Lines{"\r\r\r"}));
+    EXPECT_EQ(CutText("a\rb\r\nc\rd\n").lines, (Lines{"a\rb", "c\rd", ""}));
+}
+
+TEST(CsvLines, CarriageReturnsEndLinesWhenNoLineFeedDoes) {
+    EXPECT_EQ(CutText("a\rb\rc").lines, (Lines{"a", "b", "c"}));
+    EXPECT_EQ(CutText("a\r\rb\r").lines, (Lines{"a", "", "b", ""}));
+    const CutResult empty = CutText("\r\r\r");
+    EXPECT_EQ(empty.lines, (Lines{"", "", "", ""}));
+    EXPECT_EQ(empty.headerIndex, 3u);
 }
 
 TEST(CsvLines, ZeroBytesDoNotHideLaterLines) {

@@ -48,8 +48,9 @@ TEST(CsvRecords, QuotedLineBreaksBecomeOneSpaceEach) {
     EXPECT_EQ(Records("a,\"x\ny\",b\nc\n"),
               (std::vector<Record>{{3, {"a", "x y", "b"}, 1}, {1, {"c"}, 2}, {0, {}, 3}}));
     EXPECT_EQ(Records("\"x\r\ny\r\n\r\nz\",1\r\n").front(), (Record{2, {"x y  z", "1"}, 3}));
-    // A lone carriage return is no line break: it stays in the field.
-    EXPECT_EQ(Records("\"x\ry\",1").front(), (Record{2, {"x\ry", "1"}, 0}));
+    // A lone carriage return is no line break where line feeds end lines: it stays in the field.
+    EXPECT_EQ(Records("\"x\ry\",1\n").front(), (Record{2, {"x\ry", "1"}, 0}));
+    EXPECT_EQ(Records("\"x\ry\",1").front(), (Record{2, {"x y", "1"}, 1}));
 }
 
 TEST(CsvRecords, FieldsAfterAJoinedFieldAreSplitAsUsual) {
@@ -65,8 +66,15 @@ TEST(CsvRecords, FieldsAfterAJoinedFieldAreSplitAsUsual) {
 TEST(CsvRecords, QuoteOpenAtTheEndOfTheFileIsTheOnlyFailure) {
     EXPECT_EQ(Records("a,\"b\nc\nd").back(), (Record{-6, {}, 2}));
     EXPECT_EQ(Records("a,\"b\n").back(), (Record{-6, {}, 1}));
-    // A line that leaves no quote open is a record of its own, however odd its quotes.
-    EXPECT_EQ(Records("\"a\"\"b\nc\",d\n").front(), (Record{1, {"a"}, 0}));
+    // A doubled quote leaves the field open, on the line where it opened as on any other.
+    EXPECT_EQ(Records("\"a\"\"b\nc\",d\n").front(), (Record{2, {"a\"b c", "d"}, 1}));
+    EXPECT_EQ(Records("\"a\"\"b\nc").back(), (Record{-6, {}, 1}));
+}
+
+TEST(CsvRecords, DoubledQuotesAreOneQuoteOnEveryLineOfAField) {
+    EXPECT_EQ(Records("\"Wang\",\"Road \"\"A\"\" Block\n5F\",\"02-2700-1234\"\n").front(),
+              (Record{3, {"Wang", "Road \"A\" Block 5F", "02-2700-1234"}, 1}));
+    EXPECT_EQ(Records("\"\"\"\n\"\"\n\"\"\"\n").front(), (Record{1, {"\" \" \""}, 2}));
 }
 
 TEST(CsvRecords, EmptyLinesInsideAQuotedFieldArePartOfIt) {
@@ -96,16 +104,48 @@ TEST(CsvRecords, FieldsStopAt1024OnAnyLine) {
     EXPECT_EQ(records[1], (Record{1, {"next"}, 2}));
 }
 
-// The rule the splitter follows, written plainly: lines are joined, with one space per line
-// break, only while SplitCsvFields finds a quoted field without a closing quote.
-std::vector<Record> JoinedLineRecords(const std::string& text) {
+// Whether a quoted field is still open at the end of the text, as RFC 4180 reads it: a quote
+// opens a field only at its start, a doubled quote inside is one quote, and what follows the
+// closing quote up to the next comma is ignored.
+bool QuoteStaysOpen(const std::string& text) {
+    bool fieldStart = true;
+    bool quoted = false;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        if (quoted) {
+            if (c == '"' && at + 1 < text.size() && text[at + 1] == '"')
+                ++at;
+            else if (c == '"')
+                quoted = false;
+        } else if (c == ',') {
+            fieldStart = true;
+        } else {
+            quoted = fieldStart && c == '"';
+            fieldStart = false;
+        }
+    }
+    return quoted;
+}
+
+// The lines of a text: line feeds (with a carriage return before them) end lines, or carriage
+// returns when there is no line feed.
+std::vector<std::string> TextLines(const std::string& text) {
+    const bool feeds = text.find('\n') != std::string::npos;
     std::vector<std::string> lines;
     std::size_t start = 0;
-    for (std::size_t feed; (feed = text.find('\n', start)) != std::string::npos; start = feed + 1) {
-        const std::size_t end = feed > start && text[feed - 1] == '\r' ? feed - 1 : feed;
-        lines.push_back(text.substr(start, end - start));
+    for (std::size_t end; (end = text.find(feeds ? '\n' : '\r', start)) != std::string::npos;
+         start = end + 1) {
+        const std::size_t cut = feeds && end > start && text[end - 1] == '\r' ? end - 1 : end;
+        lines.push_back(text.substr(start, cut - start));
     }
     lines.push_back(text.substr(start));
+    return lines;
+}
+
+// The rule the splitter follows, written plainly: lines are joined, with one space per line
+// break, while a quoted field is open; the joined text is then split as one line.
+std::vector<Record> JoinedLineRecords(const std::string& text) {
+    const std::vector<std::string> lines = TextLines(text);
 
     std::vector<Record> records;
     for (std::size_t first = 0; first < lines.size(); ++first) {
@@ -115,8 +155,9 @@ std::vector<Record> JoinedLineRecords(const std::string& text) {
             buffer.push_back('\0');
             FieldArray fields{};
             fields[0] = buffer.data();
-            const int result = SplitCsvFields(fields);
-            if (result != -6 || last + 1 == lines.size()) {
+            const bool open = QuoteStaysOpen(joined);
+            const int result = open ? -6 : SplitCsvFields(fields);
+            if (!open || last + 1 == lines.size()) {
                 Record record{result, {}, last};
                 for (int field = 0; field < result; ++field)
                     record.fields.emplace_back(fields[static_cast<std::size_t>(field)]);

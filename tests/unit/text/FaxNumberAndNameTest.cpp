@@ -1,6 +1,8 @@
 // Cleaning fax numbers and trimming names in place.
 #include "text/FieldHelpers.h"
 
+#include "PlatformScopes.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -46,11 +48,43 @@ TEST(CleanFaxNumber, RemovesSeparatorsBracketsAndBytesAbove0x7A) {
     EXPECT_EQ(cleaned.length, 10);
 }
 
-TEST(CleanFaxNumber, WorksOnBytesNotCharacters) {
-    // 傳真 is B6 C7 AF 75: only the trail byte 0x75 (u) is in the accepted set.
-    const Cleaned cleaned = Clean("\xB6\xC7\xAF\x75");
-    EXPECT_EQ(cleaned.text, "U");
-    EXPECT_EQ(cleaned.length, 1);
+TEST(CleanFaxNumber, TwoByteCharactersGoWholeUnlessTypedInFullWidth) {
+    const std::string fullWidthDigits = "\xA2\xAF\xA2\xB0\xA2\xB1\xA2\xB2\xA2\xB3"
+                                        "\xA2\xB4\xA2\xB5\xA2\xB6\xA2\xB7\xA2\xB8"; // ０ to ９
+    const struct {
+        std::string number;
+        std::string cleaned;
+    } cases[] = {
+        // 傳真 is B6 C7 AF 75: its trail byte 0x75 (u) no longer stays as a U.
+        {"\xB6\xC7\xAF\x75", ""},
+        // 功 ends in a backslash, 公司 (A4 BD A5 71) in a q.
+        {"1\xA5\x5C"
+         "2\xA4\xBD\xA5\x71",
+         "12"},
+        {fullWidthDigits, "0123456789"},
+        // （ ） ＋ － ． ＃ ＊ ／ and the dashes – —.
+        {"\xA1\x5D"
+         "02\xA1\x5E\xA1\xCF\xA1\xD0\xA1\x44\xA1\xAD\xA1\xAF\xA1\xFE\xA1\x56\xA1\x58",
+         "(02)+-.#*/--"},
+        // 40 bytes before folding, 20 after: it fits.
+        {fullWidthDigits + fullWidthDigits, "01234567890123456789"},
+        // A lead byte without its second byte goes alone.
+        {"12\xA4", "12"},
+    };
+    for (const auto& test : cases) {
+        const Cleaned cleaned = Clean(test.number);
+        EXPECT_EQ(cleaned.text, test.cleaned) << test.cleaned;
+        EXPECT_EQ(cleaned.length, static_cast<int>(test.cleaned.size())) << test.cleaned;
+    }
+}
+
+TEST(CleanFaxNumber, SingleByteCodePagesStillGoByteByByte) {
+    AnsiCodePageScope vietnamese(platform::kCodePageVietnamese);
+    // A base letter and its tone mark are one character there, but only the mark goes.
+    EXPECT_EQ(Clean("1a\xEC"
+                    "2")
+                  .text,
+              "1A2");
 }
 
 TEST(CleanFaxNumber, NothingLeft) {

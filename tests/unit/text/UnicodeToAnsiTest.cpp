@@ -79,6 +79,19 @@ TEST(UnicodeToAnsi, InvalidInputBecomesDefaultCharacters) {
     EXPECT_EQ(Convert(UnicodeForm::Utf16BigEndian, Utf16(lone, false)), "a?b?c?");
 }
 
+TEST(UnicodeToAnsi, CharactersOfNumbersTheCodePageLacksBecomeTheirAsciiStandIns) {
+    // No-break spaces, the non-breaking hyphen, the minus sign: not in Big5. The dash – is.
+    const std::string number = "02\u00A02700\u20111234\u202F\u2212\u2013";
+    EXPECT_EQ(FromUtf8(number), "02 2700-1234 -\xA1\x56");
+    EXPECT_EQ(Convert(UnicodeForm::Utf16LittleEndian,
+                      Utf16(u"02\u00A02700\u20111234\u202F\u2212\u2013", true)),
+              "02 2700-1234 -\xA1\x56");
+    // A code page that holds the no-break space keeps it.
+    AnsiCodePageScope western(1252);
+    EXPECT_EQ(FromUtf8("1\u00A02"), "1\xA0"
+                                    "2");
+}
+
 TEST(UnicodeToAnsi, OddLastByteOfUtf16IsOneDefaultCharacter) {
     EXPECT_EQ(Convert(UnicodeForm::Utf16LittleEndian, Utf16(u"ab", true) + "x"), "ab?");
     EXPECT_EQ(Convert(UnicodeForm::Utf16BigEndian, "x"), "?");

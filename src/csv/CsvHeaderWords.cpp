@@ -1,0 +1,99 @@
+#include "csv/CsvHeaderWords.h"
+
+#include "text/FieldHelpers.h"
+#include "text/FixedTexts.h"
+#include "text/TextViews.h"
+
+#include <array>
+
+namespace {
+
+using enum HeaderRole;
+
+constexpr std::array kWords = {
+    HeaderWord{WholeName, texts::kPersonNameWord},
+    HeaderWord{WholeName, texts::kNameHeaderWord},
+    HeaderWord{WholeName, texts::kFullNameWord},
+    HeaderWord{WholeName, texts::kDisplayNameWord},
+    HeaderWord{WholeName, texts::kContactWord},
+    HeaderWord{WholeName, "Name"},
+    HeaderWord{WholeName, "Full Name"},
+    HeaderWord{WholeName, "Display Name"},
+    HeaderWord{GivenName, texts::kGivenNameWord},
+    HeaderWord{GivenName, "First Name"},
+    HeaderWord{GivenName, "Given Name"},
+    HeaderWord{MiddleName, texts::kMiddleNameWord},
+    HeaderWord{MiddleName, "Middle Name"},
+    HeaderWord{FamilyName, texts::kFamilyNameWord},
+    HeaderWord{FamilyName, "Last Name"},
+    HeaderWord{FamilyName, "Family Name"},
+    HeaderWord{Company, texts::kCompanyWord},
+    HeaderWord{Company, texts::kCompanyNameWord},
+    HeaderWord{Company, "Company"},
+    HeaderWord{Company, "Organization"},
+    HeaderWord{Company, "Organization Name"},
+    HeaderWord{Fax, texts::kFaxHeaderWord},
+    HeaderWord{Fax, "fax"},
+    HeaderWord{PhoneType, "Phone # - Type"},
+    HeaderWord{PhoneLabel, "Phone # - Label"},
+    HeaderWord{PhoneValue, "Phone # - Value"},
+};
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Whether `text` starts with the ASCII `word`, letters without case; "#" takes the digits.
+bool StartsWithAsciiWord(std::string_view text, std::string_view word, std::size_t& length,
+                         std::string_view* number) {
+    std::size_t at = 0;
+    for (const char expected : word) {
+        if (expected == '#') {
+            const std::size_t digits = at;
+            while (at < text.size() && IsDigit(text[at]))
+                ++at;
+            if (at == digits)
+                return false;
+            if (number)
+                *number = text.substr(digits, at - digits);
+            continue;
+        }
+        if (at == text.size() || LowerAscii(text[at]) != LowerAscii(expected))
+            return false;
+        ++at;
+    }
+    length = at;
+    return true;
+}
+
+} // namespace
+
+std::span<const HeaderWord> HeaderWords() {
+    return kWords;
+}
+
+bool HeaderIsWord(std::string_view header, std::string_view word, std::string_view* number) {
+    header = WithoutSpaces(header);
+    if (!IsAscii(word))
+        return header == word;
+    std::size_t length = 0;
+    return StartsWithAsciiWord(header, word, length, number) && length == header.size();
+}
+
+bool ContainsWord(const char* text, std::string_view word) {
+    const std::string_view all(text);
+    if (!IsAscii(word))
+        return all.find(word) != std::string_view::npos;
+    std::size_t length = 0;
+    for (std::size_t at = 0; at < all.size();) {
+        if (StartsWithAsciiWord(all.substr(at), word, length, nullptr))
+            return true;
+        // Two-byte characters are stepped over whole: their second byte may look like a letter.
+        at += IsDoubleByteStart(text + at) && at + 1 < all.size() ? 2 : 1;
+    }
+    return false;
+}
