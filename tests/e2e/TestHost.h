@@ -35,7 +35,8 @@ class TestHost {
 // The importer under test, started with a command line.
 class TestImporter : public Importer {
   public:
-    explicit TestImporter(const std::string& arguments) : Importer(ImporterPath(), arguments) {}
+    explicit TestImporter(const std::string& arguments, const std::string& currentFolder = {})
+        : Importer(ImporterPath(), arguments, currentFolder) {}
     static std::string ImporterPath();
 };
 

@@ -1,6 +1,7 @@
 #include "addressbook/win32/AddressBookProviders.h"
 
 #include "addressbook/win32/WabLibrary.h"
+#include "platform/TrustedLibraries.h"
 #include "session/win32/ImportApp.h"
 #include "text/FixedTexts.h"
 
@@ -42,7 +43,7 @@ AddressBookProviders::~AddressBookProviders() {
 bool AddressBookProviders::OpenWab(const std::string& fileName) {
     FindWabLibrary();
     const std::string& path = WabLibraryPath();
-    wabLibrary_.reset(::LoadLibraryA(path.empty() ? kWabLibrary : path.c_str()));
+    wabLibrary_.reset(platform::LoadTrustedLibrary(path.empty() ? kWabLibrary : path));
     const auto wabOpen = platform::ProcAddress<LPWABOPEN>(wabLibrary_.get(), "WABOpen");
     if (!wabOpen)
         return false;
@@ -67,7 +68,7 @@ void AddressBookProviders::ReleaseWab() {
 }
 
 bool AddressBookProviders::StartMapi(HWND host) {
-    mapiLibrary_.reset(::LoadLibraryA(kMapiLibrary));
+    mapiLibrary_.reset(platform::LoadTrustedLibrary(kMapiLibrary));
     if (mapiLibrary_ && !HasEveryMapiEntry(mapiLibrary_.get()))
         mapiLibrary_.reset(); // not a library this program can use
     if (!mapiLibrary_) {
