@@ -3,6 +3,7 @@
 
 #include "windriver/WindowDriver.h"
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,11 +26,17 @@ class TestHost {
     const std::vector<std::pair<WPARAM, LPARAM>>& Commands() const { return commands_; }
     // Destroys the window, so the importer starts with no foreground window.
     void Destroy();
+    // Asks `probe` each time the window is enabled, while the one who enabled it waits, and
+    // keeps the answers in order.
+    void ProbeWhenEnabled(std::function<bool()> probe) { probe_ = std::move(probe); }
+    const std::vector<bool>& EnabledProbes() const { return enabledProbes_; }
 
   private:
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
     HWND window_ = nullptr;
     std::vector<std::pair<WPARAM, LPARAM>> commands_;
+    std::function<bool()> probe_;
+    std::vector<bool> enabledProbes_;
 };
 
 // The importer under test, started with a command line.
