@@ -94,7 +94,7 @@ class SilentView : public SpeedDialPickerView {
     void ShowWarning(const char*) override {}
     bool AskReplace(const std::string&) override { return true; }
     void RemovePicked(int) override {}
-    void AppendPicked(const std::string&, int) override {}
+    bool AppendPicked(const std::string&, int) override { return true; }
 };
 
 class NoMemo : public SpeedDialMemoQuestion {

@@ -19,14 +19,14 @@ std::size_t StepAt(const char* text) {
     return IsDoubleByteStart(text) && text[1] != '\0' ? 2 : 1;
 }
 
-// Every character boundary of the text, its end included.
-std::vector<std::size_t> Boundaries(const char* text, std::size_t length) {
-    std::vector<std::size_t> boundaries{0};
-    for (std::size_t at = 0; at < length;) {
-        at += StepAt(text + at);
-        boundaries.push_back(at);
-    }
-    return boundaries;
+// For every position of the text and its end, whether a character begins there: one walk and
+// one allocation per input, shared by the checks.
+std::vector<char> Boundaries(const char* text, std::size_t length) {
+    std::vector<char> boundary(length + 1, 0);
+    for (std::size_t at = 0; at < length; at += StepAt(text + at))
+        boundary[at] = 1;
+    boundary[length] = 1;
+    return boundary;
 }
 
 void CheckDoubleByteStart(std::string_view text, std::uint32_t codePage) {
@@ -138,19 +138,15 @@ void CheckTrimSpaces(std::string_view text) {
     FUZZ_REQUIRE(trimmed.View() == expected);
 }
 
-void CheckReplaceBrackets(std::string_view text) {
+void CheckReplaceBrackets(std::string_view text, const std::vector<char>& boundary) {
     HeapText replaced(text);
     const std::string_view original = text.substr(0, replaced.Length());
     ReplaceBrackets(replaced.Data());
     const std::string_view result = replaced.View();
     FUZZ_REQUIRE(result.size() == original.size());
     // Brackets that begin a character turn round; every other byte stays, second bytes too.
-    const std::vector<std::size_t> starts = Boundaries(original.data(), original.size());
-    std::size_t next = 0;
     for (std::size_t at = 0; at < original.size(); ++at) {
-        const bool isStart = at == starts[next];
-        if (isStart)
-            ++next;
+        const bool isStart = boundary[at] != 0;
         const char before = original[at];
         char expected = before;
         if (isStart && before == '[')
@@ -161,7 +157,7 @@ void CheckReplaceBrackets(std::string_view text) {
     }
 }
 
-void CheckClip(std::string_view text, int limit) {
+void CheckClip(std::string_view text, int limit, const std::vector<char>& boundary) {
     const HeapText clipped(text);
     const std::size_t length = clipped.Length();
     const int result = ClipToCharBoundary(clipped.Data(), limit);
@@ -172,10 +168,12 @@ void CheckClip(std::string_view text, int limit) {
     }
     FUZZ_REQUIRE(result <= limit);
     // The result is a boundary, and the next one lies beyond the limit: the longest prefix.
-    const std::vector<std::size_t> boundaries = Boundaries(clipped.Data(), length);
-    const auto at = std::find(boundaries.begin(), boundaries.end(), std::size_t(result));
-    FUZZ_REQUIRE(at != boundaries.end());
-    FUZZ_REQUIRE(at + 1 == boundaries.end() || *(at + 1) > static_cast<std::size_t>(limit));
+    const auto at = static_cast<std::size_t>(result);
+    FUZZ_REQUIRE(boundary[at] != 0);
+    std::size_t next = at + 1;
+    while (next < length && boundary[next] == 0)
+        ++next;
+    FUZZ_REQUIRE(at == length || next > static_cast<std::size_t>(limit));
 }
 
 } // namespace
@@ -188,11 +186,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     platform::SetAnsiCodePage(codePage);
 
     const std::string_view line(text.data(), std::min(text.size(), text.find('\0')));
+    const std::vector<char> boundary = Boundaries(line.data(), line.size());
     CheckDoubleByteStart(line, codePage);
     CheckSplit(text);
     CheckCleanFaxNumber(text);
     CheckTrimSpaces(text);
-    CheckReplaceBrackets(text);
-    CheckClip(text, limit);
+    CheckReplaceBrackets(text, boundary);
+    CheckClip(text, limit, boundary);
     return 0;
 }

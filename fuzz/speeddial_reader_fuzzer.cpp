@@ -45,7 +45,10 @@ class MirrorView : public SpeedDialPickerView {
         FUZZ_REQUIRE(position >= 0 && static_cast<std::size_t>(position) < texts.size());
         texts.erase(texts.begin() + position);
     }
-    void AppendPicked(const std::string& text, int) override { texts.push_back(text); }
+    bool AppendPicked(const std::string& text, int) override {
+        texts.push_back(text);
+        return true;
+    }
 
     std::vector<std::string> texts;
 

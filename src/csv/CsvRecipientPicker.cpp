@@ -161,6 +161,13 @@ bool CsvRecipientPicker::DeletePicked(std::span<const int> selected) {
     return true;
 }
 
+void CsvRecipientPicker::DropLastPicked(int count) {
+    for (; count > 0 && !picked_.empty(); --count) {
+        pickedRecipients_.erase(picked_.back());
+        picked_.pop_back();
+    }
+}
+
 int CsvRecipientPicker::Confirm() {
     lists_.count = PickedCount();
     lists_.recipients.Reserve(lists_.recipients.Size() + picked_.size());

@@ -46,8 +46,9 @@ class CsvRecipientPicker {
         const char* message = nullptr; // a warning to show (caption "CSV匯入"), or none
     };
     // Button 1001 or a double-click: adds the selected source entries to the end of the picked
-    // list. `readSelection` fills the room given to it with the selected entries in ascending
-    // order; it is called only once the selection may be added. Entries with an empty number
+    // list. `readSelection` fills the room given to it with the candidate indexes of the
+    // selected entries, in the list's order (-1 for an entry that names none); it is called
+    // only once the selection may be added. Entries with an empty number
     // and entries whose name and number are already picked are skipped silently. The new
     // entries are the last `added` ones of the picked list. When memory runs out, the message
     // is texts::kNoMemoryForPicks and the entries added before stay.
@@ -59,6 +60,9 @@ class CsvRecipientPicker {
     // False when nothing was selected (the key is left to the list box). The list box removes
     // the same entries, from the highest position down.
     bool DeletePicked(std::span<const int> selected);
+
+    // Takes back the last `count` picks, which the picked list box could not take.
+    void DropLastPicked(int count);
 
     // OK: `count` becomes the number of picked entries and their texts are appended to
     // `recipients`. Returns `count`.

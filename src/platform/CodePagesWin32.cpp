@@ -1,5 +1,6 @@
 // The code-page seam on Windows: the national-language API itself.
 #include "platform/CodePages.h"
+#include "platform/TrustedLibraries.h"
 
 #include <windows.h>
 
@@ -54,7 +55,7 @@ int WideToMultiByte(std::uint32_t codePage, std::uint32_t flags, const char16_t*
 }
 
 FormCNormalizer::FormCNormalizer() {
-    HMODULE library = ::LoadLibraryExA("Normaliz.dll", nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    HMODULE library = LoadTrustedLibrary("Normaliz.dll");
     if (!library)
         return;
     FARPROC entry = ::GetProcAddress(library, "NormalizeString");

@@ -1,5 +1,7 @@
 #include "platform/Files.h"
+#include "platform/TemporaryName.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <new>
@@ -8,6 +10,8 @@
 
 namespace platform {
 namespace {
+
+constexpr int kTemporaryNameAttempts = 100;
 
 class FileDescriptor {
   public:
@@ -71,12 +75,20 @@ ReadStatus ReadWholeFile(const std::string& path, FileBytes& out) {
 
 bool ReplaceFileWith(const std::string& path, const char* data, std::size_t size) {
     std::string temporary;
-    try {
-        temporary = path + ".importing";
-    } catch (const std::bad_alloc&) {
-        return false; // a failure like any other: the caller reports it
+    int created = -1;
+    // A new file of its own: a name that exists (another importer's, anybody's) is never
+    // opened, so nothing of anybody else's is truncated or removed.
+    for (int attempt = 0; attempt < kTemporaryNameAttempts && created < 0; ++attempt) {
+        try {
+            temporary = TemporaryNameBeside(path, static_cast<std::uint64_t>(::getpid()));
+        } catch (const std::bad_alloc&) {
+            return false; // a failure like any other: the caller reports it
+        }
+        created = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (created < 0 && errno != EEXIST)
+            return false;
     }
-    FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644));
+    FileDescriptor file(created);
     if (!file.valid())
         return false;
     bool ok = WriteAll(file.get(), data, size) && ::fsync(file.get()) == 0;

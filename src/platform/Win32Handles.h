@@ -13,10 +13,10 @@ class FileHandle {
     FileHandle& operator=(const FileHandle&) = delete;
     HANDLE get() const { return handle_; }
     bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-    void reset() {
+    void reset(HANDLE handle = INVALID_HANDLE_VALUE) {
         if (valid())
             ::CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
+        handle_ = handle;
     }
 
   private:

@@ -1,8 +1,10 @@
 #include "session/ExchangeFile.h"
 
 #include "session/RecipientRecord.h"
+#include "text/FieldHelpers.h"
 
 #include <algorithm>
+#include <cstring>
 
 void ExchangeFileBuffer::AppendInt32(int32_t value) {
     const auto bits = static_cast<uint32_t>(value);
@@ -16,6 +18,17 @@ void ExchangeFileBuffer::Append(const void* data, std::size_t size) {
     bytes_.append(static_cast<const char*>(data), size);
 }
 
+namespace {
+
+// A record member keeps at most 30 bytes and its zero; a longer text is cut where a character
+// begins, never inside one, and nothing of the rest stays behind the zero.
+void CutToMember(char (&text)[kSplitBufferSize]) {
+    const int kept = ClipToCharBoundary(text, kMaxFieldLength);
+    std::memset(text + kept, 0, kSplitBufferSize - static_cast<std::size_t>(kept));
+}
+
+} // namespace
+
 void AppendRecipientRecords(const SessionLists& lists, ExchangeFileBuffer& file) {
     // The count always matches the records that follow it.
     const std::size_t records =
@@ -26,6 +39,8 @@ void AppendRecipientRecords(const SessionLists& lists, ExchangeFileBuffer& file)
         char name[kSplitBufferSize] = {};
         char faxNumber[kSplitBufferSize] = {};
         SplitRecipientEntry(entry.c_str(), name, faxNumber);
+        CutToMember(name);
+        CutToMember(faxNumber);
         file.Append(name, kRecipientFieldSize);
         file.Append(faxNumber, kRecipientFieldSize);
     }

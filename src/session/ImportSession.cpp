@@ -1,11 +1,10 @@
 #include "session/ImportSession.h"
 
+#include "platform/MemoryShortage.h"
 #include "session/CommandLine.h"
 #include "session/ExchangeFile.h"
 #include "session/SourceFailures.h"
 #include "text/FixedTexts.h"
-
-#include <new>
 
 namespace {
 
@@ -17,13 +16,11 @@ class ImportSession {
     void Run(std::string_view arguments, std::string_view programPath) {
         DetectHost();
         try {
-            commandLine_ = ParseCommandLine(arguments, programPath);
-            desktop_.SetHelpFilePath(commandLine_.helpFilePath);
-            importType_ = commandLine_.importType;
-            if (importType_ == kNoImportType)
-                importType_ = desktop_.ChooseImportType(commandLine_.optionFlags);
-            if (Dispatch())
-                CheckAndWrite();
+            // Memory that the session's own steps cannot have (the command line, the chooser,
+            // the file chooser, the confirmation's view, a message's text) ends the import;
+            // the sources and the result file say so in their own words.
+            if (!CompletedWithMemory([&] { RunSteps(arguments, programPath); }))
+                WarnNothingImported();
         } catch (...) {
             HandBack(); // the host gets its window back whatever went wrong
             throw;
@@ -32,6 +29,16 @@ class ImportSession {
     }
 
   private:
+    void RunSteps(std::string_view arguments, std::string_view programPath) {
+        commandLine_ = ParseCommandLine(arguments, programPath);
+        desktop_.SetHelpFilePath(commandLine_.helpFilePath);
+        importType_ = commandLine_.importType;
+        if (importType_ == kNoImportType)
+            importType_ = desktop_.ChooseImportType(commandLine_.optionFlags);
+        if (Dispatch())
+            CheckAndWrite();
+    }
+
     void DetectHost() {
         host_ = desktop_.ForegroundWindow();
         if (!host_)
@@ -44,9 +51,7 @@ class ImportSession {
     bool Dispatch() {
         switch (importType_) {
         case kImportMapi:
-            if (sources_.StartMapi())
-                sources_.PickAndImportAddresses(lists_, statistics_);
-            sources_.StopMapi();
+            ImportFromMapi();
             return true;
         case kImportWabChosenFile:
         case kImportWabDefaultFile:
@@ -62,20 +67,44 @@ class ImportSession {
         }
     }
 
+    // The provider is logged off and released before anything is said, also when memory ran
+    // out while it was read.
+    void ImportFromMapi() {
+        const bool completed = CompletedWithMemory([&] {
+            if (sources_.StartMapi())
+                sources_.PickAndImportAddresses(lists_, statistics_);
+        });
+        sources_.StopMapi();
+        if (!completed)
+            SourceOutOfMemory(texts::kMapiSourceName, texts::kImportCaption);
+    }
+
     void ImportFromWab() {
         std::string sourcePath;
         if (importType_ == kImportWabChosenFile &&
             !desktop_.ChooseSourceFile(importType_, sourcePath))
             return;
-        const WabOpening opening = sources_.OpenWab(sourcePath);
-        if (opening == WabOpening::Opened) {
-            sources_.PickAndImportAddresses(lists_, statistics_);
-        } else if (opening == WabOpening::Failed) {
-            const std::string shownPath =
-                importType_ == kImportWabChosenFile ? sourcePath : texts::kDefaultWabFile;
-            Error(FormatText(texts::kWabOpenFailed, shownPath), texts::kWabErrorCaption);
-        }
+        WabOpening opening = WabOpening::Failed;
+        const bool completed = CompletedWithMemory([&] {
+            opening = sources_.OpenWab(sourcePath);
+            if (opening == WabOpening::Opened)
+                sources_.PickAndImportAddresses(lists_, statistics_);
+        });
         sources_.ReleaseWab();
+        const std::string shownPath =
+            importType_ == kImportWabChosenFile ? sourcePath : texts::kDefaultWabFile;
+        if (!completed)
+            SourceOutOfMemory(shownPath, texts::kWabErrorCaption);
+        else if (opening == WabOpening::Failed)
+            Error(FormatText(texts::kWabOpenFailed, shownPath), texts::kWabErrorCaption);
+    }
+
+    // What was picked before memory ran out is not imported.
+    void SourceOutOfMemory(const std::string& shownSource, const char* caption) {
+        lists_.count = 0;
+        lists_.recipients.Clear();
+        statistics_ = {};
+        Error(FormatText(texts::kOutOfMemoryForFile, shownSource), caption);
     }
 
     void ImportFromFile() {
@@ -116,7 +145,8 @@ class ImportSession {
 
     void WriteResultFile() {
         bool written = false;
-        try {
+        // No memory for the records: nothing is written, which the user is told.
+        CompletedWithMemory([&] {
             ExchangeFileBuffer file;
             bool built = true;
             if (importType_ == kImportSpeedDial) {
@@ -126,9 +156,7 @@ class ImportSession {
                 AppendRecipientRecords(lists_, file);
             }
             written = built && desktop_.WriteResultFile(commandLine_.resultPath, file);
-        } catch (const std::bad_alloc&) {
-            // No memory for the records: nothing is written, which the user is told.
-        }
+        });
         if (!written)
             Error(FormatText(texts::kCannotWriteResult, commandLine_.resultPath),
                   texts::kImportCaption);
@@ -143,6 +171,11 @@ class ImportSession {
         desktop_.PostCommand(host_, importType_ == kImportSpeedDial ? kSpeedDialCommand
                                                                     : kRecipientsCommand);
         host_ = nullptr;
+    }
+
+    // The last word when memory ran out: a text short enough to need no memory of its own.
+    void WarnNothingImported() {
+        CompletedWithMemory([&] { Warn(texts::kNoAccountsImported); });
     }
 
     void Warn(const char* text) {

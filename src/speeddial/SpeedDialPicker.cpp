@@ -5,6 +5,7 @@
 #include "text/FixedTexts.h"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 namespace {
@@ -86,6 +87,15 @@ SpeedDialPicker::SpeedDialPicker(std::string sourcePath, std::span<const SpeedDi
                      [](const SourceEntry& left, const SourceEntry& right) {
                          return SortsBefore(left.text, right.text);
                      });
+    positions_.resize(records);
+    for (std::size_t position = 0; position < records; ++position)
+        positions_[static_cast<std::size_t>(source_[position].record)] = static_cast<int>(position);
+}
+
+int SpeedDialPicker::SourcePosition(int record) const {
+    if (record < 0 || static_cast<std::size_t>(record) >= positions_.size())
+        return -1;
+    return positions_[static_cast<std::size_t>(record)];
 }
 
 std::string SpeedDialPicker::Title() const {
@@ -239,7 +249,13 @@ int SpeedDialPicker::AddOne(int position, SpeedDialPickerView& view) {
     }
     picked_.push_back(record);
     isPicked_[static_cast<std::size_t>(record)] = 1;
-    view.AppendPicked(text, record);
+    if (!view.AppendPicked(text, record)) {
+        // Not shown, so not picked; the key stays with neither record.
+        picked_.pop_back();
+        isPicked_[static_cast<std::size_t>(record)] = 0;
+        pickedRecipients_.erase(key);
+        throw std::bad_alloc();
+    }
     return 1;
 }
 

@@ -31,9 +31,10 @@ class SpeedDialPickerView {
     virtual void ShowWarning(const char* text) = 0;
     // The replace question (Yes and No, question icon); true for Yes.
     virtual bool AskReplace(const std::string& question) = 0;
-    // The picked list changed: mirror each change in the list box as it comes.
+    // The picked list changed: mirror each change in the list box as it comes. False when the
+    // list box cannot take the entry; the picker then takes the pick back.
     virtual void RemovePicked(int position) = 0;
-    virtual void AppendPicked(const std::string& text, int record) = 0;
+    virtual bool AppendPicked(const std::string& text, int record) = 0;
 };
 
 class SpeedDialPicker {
@@ -52,6 +53,8 @@ class SpeedDialPicker {
     int SourceCount() const { return static_cast<int>(source_.size()); }
     const std::string& SourceText(int position) const { return Entry(position).text; }
     int SourceRecord(int position) const { return Entry(position).record; }
+    // The position of a record's entry, or -1 for a number that names no record.
+    int SourcePosition(int record) const;
 
     // The picked list, in the order entries were added; the text is "number\tname [fax]".
     int PickedCount() const { return static_cast<int>(picked_.size()); }
@@ -108,7 +111,8 @@ class SpeedDialPicker {
                            SpeedDialPickerView& view) const;
     bool IsRelayEntry(int record) const;
     // Appends the record unless it is picked already or an equal one stays. When memory runs
-    // out, throws and changes nothing.
+    // out, throws and changes nothing; when the list box cannot take the entry, throws and
+    // leaves the record unpicked (an equal entry that it replaced stays removed).
     int AddOne(int position, SpeedDialPickerView& view);
     std::string ListText(int record) const;
 
@@ -130,6 +134,7 @@ class SpeedDialPicker {
     SessionLists& lists_;
     int optionFlags_;
     std::vector<SourceEntry> source_;
+    std::vector<int> positions_;       // by record
     std::vector<std::string> numbers_; // by record
     std::vector<int> picked_;          // records, in list order
     // Kept beside picked_ so that adding stays fast for large lists: which records are

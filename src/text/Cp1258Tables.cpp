@@ -156,6 +156,13 @@ constexpr auto toneIndex = IndexByByte(toneMarks, [](const ToneMark& mark) { ret
 constexpr auto highIndex =
     IndexByByte(highCharTable, [](const HighChar& high) { return high.byte; });
 
+// The range of the high bytes' characters: most units lie outside and need no search.
+constexpr auto highUnits =
+    std::minmax_element(highCharTable.begin(), highCharTable.end(),
+                        [](const HighChar& a, const HighChar& b) { return a.unit < b.unit; });
+constexpr char16_t kLowestHighUnit = highUnits.first->unit;
+constexpr char16_t kHighestHighUnit = highUnits.second->unit;
+
 } // namespace
 
 constexpr std::array<DecompositionEntry, 199> decompositionTable = BuildDecompositionTable();
@@ -184,6 +191,8 @@ int IsComposedPair(const char* pair, char16_t* composed) {
 }
 
 int FindDecomposition(char16_t unit, unsigned char* base, int* tone) {
+    if (unit < decompositionTable.front().composed || unit > decompositionTable.back().composed)
+        return 0;
     const auto entry = std::lower_bound(
         decompositionTable.begin(), decompositionTable.end(), unit,
         [](const DecompositionEntry& entry, char16_t value) { return entry.composed < value; });
@@ -197,7 +206,7 @@ int FindDecomposition(char16_t unit, unsigned char* base, int* tone) {
 }
 
 int FindCp1258Char(const char16_t* unit, unsigned char* byte) {
-    if (!unit)
+    if (!unit || *unit < kLowestHighUnit || *unit > kHighestHighUnit)
         return 0;
     for (const HighChar& high : highCharTable) {
         if (high.unit == *unit) {

@@ -1,6 +1,7 @@
 // Import types 1, 2 and 3 against the test providers: from the command line through the address
 // dialog and the confirmation to the result file, and the providers' counts of what the importer
 // left open.
+#include "FileImportRun.h"
 #include "ResourceIds.h"
 #include "TestHost.h"
 #include "addressbook/ProviderBitness.h"
@@ -32,6 +33,10 @@ std::string MapiProvider() {
 }
 std::string OtherBitnessWabProvider() {
     return ToWindowsPath(OTHER_BITNESS_WAB_DLL);
+}
+// Leaves "<its own path>.loaded" when loaded.
+std::string PlantedLibrary() {
+    return ToWindowsPath(PLANTED_DLL);
 }
 
 std::string Hex(HWND window) {
@@ -463,6 +468,62 @@ TEST_F(AddressBookTest, ChooserOffersBothAddressBooksAndRunsTheDefaultWabFile) {
     ExpectHandBack(importer);
     EXPECT_EQ(ReadFileBytes(resultPath), ExpectedFile({"A [1]"}));
     ExpectAllReleased(ProviderReport());
+}
+
+TEST_F(AddressBookTest, LibrariesComeFromTheProgramFolderNeverFromTheCurrentOrTheChosenFolder) {
+    // Without a registry value both libraries are loaded by file name. Copies that record their
+    // loading lie in the folder the importer starts in and beside the chosen file.
+    ClearWabLibrary();
+    const std::string startFolder = folder + "\\start";
+    const std::string fileFolder = folder + "\\files";
+    std::vector<std::string> planted;
+    for (const std::string& place : {startFolder, fileFolder}) {
+        ::CreateDirectoryA(place.c_str(), nullptr);
+        for (const char* name : {"\\WAB32.DLL", "\\MAPI32.DLL"}) {
+            planted.push_back(place + name);
+            ASSERT_TRUE(::CopyFileA(PlantedLibrary().c_str(), planted.back().c_str(), FALSE));
+            ::DeleteFileA((planted.back() + ".loaded").c_str());
+        }
+    }
+    fixturePath = fileFolder + "\\book.wab";
+    WriteFixture("contact\ta\tname=A\tprimary=1\npick\ta\n");
+    {
+        SCOPED_TRACE("no address-book library beside the importer");
+        TestImporter importer(resultPath + "||0|IMPORT_TYPE_2", startFolder);
+        ChooseFixture(importer);
+        ExpectMessage(importer, WithPath(texts::kWabOpenFailed, fixturePath),
+                      texts::kWabErrorCaption, "error");
+        ExpectNoAccountsWarning(importer);
+        ExpectHandBack(importer);
+    }
+    {
+        SCOPED_TRACE("no messaging library beside the importer");
+        TestHost sessionHost;
+        TestImporter importer(resultPath + "||0|IMPORT_TYPE_1", startFolder);
+        ExpectMessage(importer, texts::kMapiMissing, texts::kMapiErrorCaption, "error");
+        ExpectNoAccountsWarning(importer);
+        ASSERT_TRUE(importer.WaitForExit());
+    }
+    {
+        SCOPED_TRACE("the address-book library beside the importer");
+        const std::string programFolder = folder + "\\program";
+        ::CreateDirectoryA(programFolder.c_str(), nullptr);
+        const std::string program = programFolder + "\\FaxImport.exe";
+        ASSERT_TRUE(::CopyFileA(TestImporter::ImporterPath().c_str(), program.c_str(), FALSE));
+        ASSERT_TRUE(
+            ::CopyFileA(WabProvider().c_str(), (programFolder + "\\WAB32.DLL").c_str(), FALSE));
+        TestHost sessionHost;
+        Importer importer(program, resultPath + "||0|IMPORT_TYPE_2", startFolder);
+        ChooseFixture(importer);
+        HWND dialog = WaitForConfirmation(importer);
+        ASSERT_NE(dialog, nullptr);
+        Click(dialog, IDOK);
+        ASSERT_TRUE(importer.WaitForExit());
+        EXPECT_EQ(ReadFileBytes(resultPath), ExpectedFile({"A [1]"}));
+        ExpectAllReleased(ProviderReport());
+    }
+    for (const std::string& library : planted)
+        EXPECT_FALSE(FileExists(library + ".loaded")) << library << " was loaded";
 }
 
 TEST_F(AddressBookTest, MissingMapiLibraryIsReported) {

@@ -331,6 +331,25 @@ TEST_F(CsvImportTest, FileHeldOpenWithoutSharingCannotBeRead) {
     ExpectHandBack();
 }
 
+TEST_F(CsvImportTest, ResultPathsFarBeyondMaxPathAreWritten) {
+    // About 2,000 characters from the command line to the file, nowhere cut.
+    std::wstring longFolder = L"\\\\?\\" + std::wstring(folder.begin(), folder.end());
+    for (wchar_t level = L'a'; level < L'j'; ++level) {
+        longFolder += L"\\" + std::wstring(220, level);
+        ::CreateDirectoryW(longFolder.c_str(), nullptr);
+    }
+    const std::wstring longResult = longFolder + L"\\result.bin";
+    ::DeleteFileW(longResult.c_str());
+    resultPath = std::string(longResult.begin() + 4, longResult.end());
+    ASSERT_GT(resultPath.size(), 2000u);
+    Start(HeaderWordsBook(), 5);
+    ASSERT_NO_FATAL_FAILURE(PickFirstAndConfirm());
+    ExpectHandBack();
+    WIN32_FILE_ATTRIBUTE_DATA written{};
+    ASSERT_TRUE(::GetFileAttributesExW(longResult.c_str(), GetFileExInfoStandard, &written));
+    EXPECT_EQ(written.nFileSizeLow, 4u + 62u);
+}
+
 TEST_F(CsvImportTest, UnwritableResultIsReportedAndLeavesTheOldFile) {
     WriteFileBytes(resultPath, "old contents");
     HANDLE held =

@@ -54,6 +54,8 @@ LRESULT CALLBACK TestHost::WindowProc(HWND window, UINT message, WPARAM wParam, 
     auto* host = reinterpret_cast<TestHost*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
     if (message == WM_COMMAND && host && lParam == 0)
         host->commands_.emplace_back(wParam, lParam);
+    if (message == WM_ENABLE && wParam && host && host->probe_)
+        host->enabledProbes_.push_back(host->probe_());
     return ::DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -3,6 +3,7 @@
 
 #include "windriver/WindowDriver.h"
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,17 +26,24 @@ class TestHost {
     const std::vector<std::pair<WPARAM, LPARAM>>& Commands() const { return commands_; }
     // Destroys the window, so the importer starts with no foreground window.
     void Destroy();
+    // Asks `probe` each time the window is enabled, while the one who enabled it waits, and
+    // keeps the answers in order.
+    void ProbeWhenEnabled(std::function<bool()> probe) { probe_ = std::move(probe); }
+    const std::vector<bool>& EnabledProbes() const { return enabledProbes_; }
 
   private:
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
     HWND window_ = nullptr;
     std::vector<std::pair<WPARAM, LPARAM>> commands_;
+    std::function<bool()> probe_;
+    std::vector<bool> enabledProbes_;
 };
 
 // The importer under test, started with a command line.
 class TestImporter : public Importer {
   public:
-    explicit TestImporter(const std::string& arguments) : Importer(ImporterPath(), arguments) {}
+    explicit TestImporter(const std::string& arguments, const std::string& currentFolder = {})
+        : Importer(ImporterPath(), arguments, currentFolder) {}
     static std::string ImporterPath();
 };
 

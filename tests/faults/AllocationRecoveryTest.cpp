@@ -155,9 +155,10 @@ class MirroringView : public SpeedDialPickerView {
         AllocationsPaused paused;
         picked.erase(picked.begin() + position);
     }
-    void AppendPicked(const std::string& text, int) override {
+    bool AppendPicked(const std::string& text, int) override {
         AllocationsPaused paused;
         picked.push_back(text);
+        return true;
     }
 };
 

@@ -67,7 +67,8 @@ void PickingSpeedDialDialogs::RemovePicked(int position) {
     pickedTexts.erase(pickedTexts.begin() + position);
 }
 
-void PickingSpeedDialDialogs::AppendPicked(const std::string& text, int) {
+bool PickingSpeedDialDialogs::AppendPicked(const std::string& text, int) {
     faults::AllocationsPaused paused;
     pickedTexts.push_back(text);
+    return true;
 }

@@ -34,7 +34,7 @@ class PickingSpeedDialDialogs : public SpeedDialDialogs, public SpeedDialPickerV
     void ShowWarning(const char* text) override;
     bool AskReplace(const std::string& question) override; // Yes
     void RemovePicked(int position) override;
-    void AppendPicked(const std::string& text, int record) override;
+    bool AppendPicked(const std::string& text, int record) override;
 };
 
 // Keeps the speed-dial numbers as memo data.

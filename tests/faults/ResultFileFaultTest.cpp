@@ -10,6 +10,7 @@
 #include "SessionChecks.h"
 #include "SystemCallFaults.h"
 #include "platform/Files.h"
+#include "platform/TemporaryName.h"
 #include "session/ImportSession.h"
 #include "text/FixedTexts.h"
 
@@ -74,6 +75,7 @@ std::vector<WriteFault> InjectedWriteFaults() {
     return {
         {"TemporaryFileRefused", {FileCall::OpenForWriting, EACCES}},
         {"NoRoomForTheTemporaryFile", {FileCall::OpenForWriting, ENOSPC}},
+        {"EveryTemporaryNameTaken", {FileCall::OpenForWriting, EEXIST}},
         {"DiskFullAtTheFirstWrite", {FileCall::Write, ENOSPC}},
         {"WriteFailsMidway", {FileCall::Write, EIO, 100}},
         {"FlushFails", {FileCall::Flush, EIO}},
@@ -113,13 +115,27 @@ TEST_F(ResultFileTest, AFolderThatDoesNotExistLeavesNothingBehind) {
     EXPECT_TRUE(FileContents(resultPath) == kOldResultBytes);
 }
 
-TEST_F(ResultFileTest, AFolderInPlaceOfTheTemporaryFileFailsTheCreation) {
-    // The temporary file's name is the result path with ".importing" appended.
-    std::filesystem::create_directory(resultPath + ".importing");
-    EXPECT_FALSE(Replace());
-    EXPECT_TRUE(FileContents(resultPath) == kOldResultBytes);
-    EXPECT_EQ(Entries(), (Names{"result.bin", "result.bin.importing"}));
-    EXPECT_TRUE(std::filesystem::is_empty(resultPath + ".importing"));
+TEST_F(ResultFileTest, FilesAndFoldersBesideTheResultAreNeverTouched) {
+    // Among them the fixed name the temporary file once had, and names that look like today's.
+    folder.Write("result.bin.importing", "somebody else's");
+    std::filesystem::create_directory(folder.PathOf("~import-0000000000000000.tmp"));
+    EXPECT_TRUE(Replace());
+    EXPECT_TRUE(FileContents(resultPath) == newBytes);
+    EXPECT_EQ(FileContents(folder.PathOf("result.bin.importing")), "somebody else's");
+    EXPECT_EQ(Entries(),
+              (Names{"result.bin", "result.bin.importing", "~import-0000000000000000.tmp"}));
+}
+
+TEST(TemporaryName, LiesInTheResultsFolderAndIsNewOnEveryCall) {
+    for (const std::string path :
+         {"C:\\out\\result.bin", "D:result.bin", "/tmp/out/result.bin", "result.bin"}) {
+        const std::string folderPart = path.substr(0, path.find_last_of("\\/:") + 1);
+        const std::string first = platform::TemporaryNameBeside(path, 7);
+        const std::string second = platform::TemporaryNameBeside(path, 7);
+        EXPECT_EQ(first.substr(0, folderPart.size() + 8), folderPart + "~import-") << path;
+        EXPECT_EQ(first.find_first_of("\\/:", folderPart.size()), std::string::npos) << path;
+        EXPECT_NE(first, second) << path;
+    }
 }
 
 TEST_F(ResultFileTest, AFolderInPlaceOfTheResultFileFailsTheRenameAndStays) {

@@ -276,14 +276,15 @@ void PumpMessages(std::chrono::milliseconds duration) {
     } while (std::chrono::steady_clock::now() < end);
 }
 
-Importer::Importer(const std::string& importerPath, const std::string& arguments) {
+Importer::Importer(const std::string& importerPath, const std::string& arguments,
+                   const std::string& currentFolder) {
     std::string commandLine = "\"";
     commandLine.append(importerPath).append("\" ").append(arguments);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &info))
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          currentFolder.empty() ? nullptr : currentFolder.c_str(), &startup, &info))
         throw std::runtime_error("cannot start " + importerPath);
     ::CloseHandle(info.hThread);
     process_ = info.hProcess;

@@ -21,7 +21,9 @@ void PumpMessages(std::chrono::milliseconds duration);
 // The importer process started with a command line.
 class Importer {
   public:
-    Importer(const std::string& importerPath, const std::string& arguments);
+    // Starts in `currentFolder`, or in this process's current folder when it is empty.
+    Importer(const std::string& importerPath, const std::string& arguments,
+             const std::string& currentFolder = {});
     ~Importer();
     Importer(const Importer&) = delete;
     Importer& operator=(const Importer&) = delete;

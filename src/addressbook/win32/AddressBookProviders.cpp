@@ -3,6 +3,7 @@
 #include "addressbook/ProviderBitness.h"
 #include "addressbook/win32/MailProgramBitness.h"
 #include "addressbook/win32/WabLibrary.h"
+#include "platform/TrustedLibraries.h"
 #include "session/win32/ImportApp.h"
 #include "text/FixedTexts.h"
 
@@ -51,7 +52,7 @@ AddressBookProviders::~AddressBookProviders() {
 WabOpening AddressBookProviders::OpenWab(const std::string& fileName, HWND host) {
     FindWabLibrary();
     const std::string& path = WabLibraryPath();
-    wabLibrary_.reset(::LoadLibraryA(path.empty() ? kWabLibrary : path.c_str()));
+    wabLibrary_.reset(platform::LoadTrustedLibrary(path.empty() ? kWabLibrary : path));
     if (!wabLibrary_ && !OtherBitnessWabLibrary().empty()) {
         ShowBitnessMismatch(host, OtherBitnessWabLibrary(), kOtherBits, texts::kWabErrorCaption);
         return WabOpening::FailureShown;
@@ -80,7 +81,7 @@ void AddressBookProviders::ReleaseWab() {
 }
 
 bool AddressBookProviders::StartMapi(HWND host) {
-    mapiLibrary_.reset(::LoadLibraryA(kMapiLibrary));
+    mapiLibrary_.reset(platform::LoadTrustedLibrary(kMapiLibrary));
     if (!mapiLibrary_ && ::GetLastError() == ERROR_BAD_EXE_FORMAT) {
         ShowBitnessMismatch(host, kMapiLibrary, kOtherBits, texts::kMapiErrorCaption);
         return false;

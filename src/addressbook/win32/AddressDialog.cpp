@@ -52,8 +52,8 @@ std::unique_ptr<ProviderRows> PickAddresses(const AddressBookProviders& provider
     ULONG_PTR window = reinterpret_cast<ULONG_PTR>(host);
     LPADRLIST list = nullptr;
     const HRESULT result = book->Address(&window, &parameters, &list);
-    auto picked = std::make_unique<ProviderRows>(providers, list);
+    ProviderList owned(providers, list); // a list handed over with a failure is freed too
     if (FAILED(result) || !list)
-        return nullptr; // a list handed over with a failure is freed here
-    return picked;
+        return nullptr;
+    return std::make_unique<ProviderRows>(std::move(owned));
 }

@@ -45,10 +45,10 @@ class ProviderTable : public MemberTable {
         LPSRowSet read = nullptr;
         const HRESULT result = table_->QueryRows(count, 0, &read);
         // Whatever was handed over is freed, also on failure.
-        auto owned = std::make_unique<ProviderRows>(providers_, read);
+        ProviderList owned(providers_, read);
         if (FAILED(result))
             return false;
-        rows = std::move(owned);
+        rows = std::make_unique<ProviderRows>(std::move(owned));
         return true;
     }
 
@@ -71,11 +71,10 @@ class ProviderEntry : public OpenedEntry {
         ULONG count = 0;
         LPSPropValue values = nullptr;
         const HRESULT result = properties->GetProps(tagList.get(), 0, &count, &values);
-        if (FAILED(result)) {
-            providers_.FreeBuffer(values);
+        ProviderList owned(providers_, values);
+        if (FAILED(result))
             return nullptr;
-        }
-        return std::make_unique<ValueRow>(providers_, count, values);
+        return std::make_unique<ProviderRows>(std::move(owned), count);
     }
 
     std::unique_ptr<MemberTable> GetContentsTable() override {
@@ -89,28 +88,6 @@ class ProviderEntry : public OpenedEntry {
     }
 
   private:
-    // The value array of GetProps as one row.
-    class ValueRow : public PropertyRows {
-      public:
-        ValueRow(const AddressBookProviders& providers, ULONG count, LPSPropValue values)
-            : providers_(providers), values_(values) {
-            if (values)
-                for (ULONG n = 0; n < count; ++n)
-                    row_.push_back(ToPropValue(values[n]));
-        }
-        ~ValueRow() override { providers_.FreeBuffer(values_); }
-        ValueRow(const ValueRow&) = delete;
-        ValueRow& operator=(const ValueRow&) = delete;
-
-        std::size_t RowCount() const override { return 1; }
-        std::span<const PropValue> Row(std::size_t) const override { return row_; }
-
-      private:
-        const AddressBookProviders& providers_;
-        LPSPropValue values_;
-        std::vector<PropValue> row_;
-    };
-
     const AddressBookProviders& providers_;
     ComPtr<IUnknown> object_;
     ULONG type_;

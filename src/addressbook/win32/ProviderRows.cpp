@@ -1,5 +1,7 @@
 #include "addressbook/win32/ProviderRows.h"
 
+#include <utility>
+
 void FreeAddressList(const AddressBookProviders& providers, LPADRLIST list) {
     if (!list)
         return;
@@ -36,27 +38,32 @@ PropValue ToPropValue(const SPropValue& value) {
     return converted;
 }
 
-ProviderRows::ProviderRows(const AddressBookProviders& providers, LPADRLIST list)
-    : providers_(providers), list_(list) {
-    if (!list)
-        return;
-    rows_.reserve(list->cEntries);
-    for (ULONG entry = 0; entry < list->cEntries; ++entry)
-        TakeRow(list->aEntries[entry].cValues, list->aEntries[entry].rgPropVals);
-}
+ProviderList::ProviderList(ProviderList&& other) noexcept
+    : providers_(other.providers_), list_(std::exchange(other.list_, nullptr)),
+      rowSet_(std::exchange(other.rowSet_, nullptr)),
+      values_(std::exchange(other.values_, nullptr)) {}
 
-ProviderRows::ProviderRows(const AddressBookProviders& providers, LPSRowSet rows)
-    : providers_(providers), rowSet_(rows) {
-    if (!rows)
-        return;
-    rows_.reserve(rows->cRows);
-    for (ULONG row = 0; row < rows->cRows; ++row)
-        TakeRow(rows->aRow[row].cValues, rows->aRow[row].lpProps);
-}
-
-ProviderRows::~ProviderRows() {
+ProviderList::~ProviderList() {
     FreeAddressList(providers_, list_);
     FreeAddressList(providers_, rowSet_);
+    providers_.FreeBuffer(values_);
+}
+
+ProviderRows::ProviderRows(ProviderList list) : list_(std::move(list)) {
+    if (const LPADRLIST entries = list_.List()) {
+        rows_.reserve(entries->cEntries);
+        for (ULONG entry = 0; entry < entries->cEntries; ++entry)
+            TakeRow(entries->aEntries[entry].cValues, entries->aEntries[entry].rgPropVals);
+    }
+    if (const LPSRowSet rows = list_.RowSet()) {
+        rows_.reserve(rows->cRows);
+        for (ULONG row = 0; row < rows->cRows; ++row)
+            TakeRow(rows->aRow[row].cValues, rows->aRow[row].lpProps);
+    }
+}
+
+ProviderRows::ProviderRows(ProviderList values, ULONG count) : list_(std::move(values)) {
+    TakeRow(list_.Values() ? count : 0, list_.Values());
 }
 
 void ProviderRows::TakeRow(ULONG count, const SPropValue* values) {

@@ -12,12 +12,40 @@
 void FreeAddressList(const AddressBookProviders& providers, LPADRLIST list);
 void FreeAddressList(const AddressBookProviders& providers, LPSRowSet rows);
 
+// Owns what a provider handed over from the moment it arrives, so that it is given back with the
+// provider's allocator on every path, also when memory for the program's own view of it runs
+// out. Moving hands the ownership on.
+class ProviderList {
+  public:
+    ProviderList(const AddressBookProviders& providers, LPADRLIST list)
+        : providers_(providers), list_(list) {}
+    ProviderList(const AddressBookProviders& providers, LPSRowSet rows)
+        : providers_(providers), rowSet_(rows) {}
+    ProviderList(const AddressBookProviders& providers, LPSPropValue values)
+        : providers_(providers), values_(values) {}
+    ProviderList(ProviderList&& other) noexcept;
+    ~ProviderList();
+    ProviderList(const ProviderList&) = delete;
+    ProviderList& operator=(const ProviderList&) = delete;
+    ProviderList& operator=(ProviderList&&) = delete;
+
+    LPADRLIST List() const { return list_; }
+    LPSRowSet RowSet() const { return rowSet_; }
+    LPSPropValue Values() const { return values_; }
+
+  private:
+    const AddressBookProviders& providers_;
+    LPADRLIST list_ = nullptr;
+    LPSRowSet rowSet_ = nullptr;
+    LPSPropValue values_ = nullptr;
+};
+
 class ProviderRows : public PropertyRows {
   public:
-    // Takes ownership of the list.
-    ProviderRows(const AddressBookProviders& providers, LPADRLIST list);
-    ProviderRows(const AddressBookProviders& providers, LPSRowSet rows);
-    ~ProviderRows() override;
+    // An ADRLIST or SRowSet: one row per entry.
+    explicit ProviderRows(ProviderList list);
+    // A GetProps value array: one row of `count` values.
+    ProviderRows(ProviderList values, ULONG count);
     ProviderRows(const ProviderRows&) = delete;
     ProviderRows& operator=(const ProviderRows&) = delete;
 
@@ -27,9 +55,7 @@ class ProviderRows : public PropertyRows {
   private:
     void TakeRow(ULONG count, const SPropValue* values);
 
-    const AddressBookProviders& providers_;
-    LPADRLIST list_ = nullptr;
-    LPSRowSet rowSet_ = nullptr;
+    ProviderList list_; // before the rows, so it is freed if building them fails
     std::vector<std::vector<PropValue>> rows_;
 };
 

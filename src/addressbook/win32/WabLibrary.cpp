@@ -1,5 +1,6 @@
 #include "addressbook/win32/WabLibrary.h"
 
+#include "platform/TrustedLibraries.h"
 #include "platform/Win32Handles.h"
 
 #include <vector>
@@ -67,7 +68,7 @@ int FindWabLibrary() {
     else if (type == REG_EXPAND_SZ)
         path = Expand(path);
 
-    platform::LibraryHandle library(::LoadLibraryA(path.c_str()));
+    platform::LibraryHandle library(platform::LoadTrustedLibrary(path));
     const bool otherBitness = !library && ::GetLastError() == ERROR_BAD_EXE_FORMAT;
     OtherBitnessPath() = otherBitness ? path : std::string();
     if (library)

@@ -3,6 +3,7 @@
 #include "ResourceIds.h"
 #include "session/win32/ImportApp.h"
 #include "text/FixedTexts.h"
+#include "ui/ListBoxEntries.h"
 
 #include <array>
 
@@ -20,8 +21,10 @@ std::span<const ModalDialog::Command> CsvColumnDialog::Commands() const {
 bool CsvColumnDialog::OnInit() {
     HWND list = Item(IDC_COLUMN_LIST);
     ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    // A position in the list is a column: a list that cannot take every field ends the import
+    // as out of memory.
     for (std::size_t column = 0; column < choice_.FieldCount(); ++column)
-        ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice_.FieldText(column)));
+        ui::AppendEntryOrThrow(list, choice_.FieldText(column));
     ::SendMessageA(list, LB_SETCURSEL, 0, 0);
     ShowChoice();
     ::SetWindowTextA(Window(), choice_.Title().c_str());

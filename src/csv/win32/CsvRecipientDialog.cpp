@@ -5,6 +5,7 @@
 #include "session/win32/ImportApp.h"
 #include "session/win32/ProgressDialog.h"
 #include "text/FixedTexts.h"
+#include "ui/ListBoxEntries.h"
 
 #include <array>
 #include <vector>
@@ -39,18 +40,15 @@ void CsvRecipientDialog::FillSourceList() {
     ::SendMessageA(pickedList_.Handle(), LB_RESETCONTENT, 0, 0);
     ::SendMessageA(sourceList_, LB_RESETCONTENT, 0, 0);
     const int count = picker_.SourceCount();
-    // Room for every entry at once, and no drawing until the list is full.
+    // Room for every entry at once, and no drawing until the list is full. A list that cannot
+    // take every candidate cannot offer the file: the import ends as out of memory.
     ::SendMessageA(sourceList_, LB_INITSTORAGE, count, static_cast<LPARAM>(count) * 64);
-    ::SendMessageA(sourceList_, WM_SETREDRAW, FALSE, 0);
-    for (int entry = 0; entry < count; ++entry) {
-        const LRESULT position =
-            ::SendMessageA(sourceList_, LB_ADDSTRING, 0,
-                           reinterpret_cast<LPARAM>(picker_.SourceText(entry).CStr()));
-        ::SendMessageA(sourceList_, LB_SETITEMDATA, position, entry);
+    {
+        const ui::RedrawPaused quiet(sourceList_);
+        for (int entry = 0; entry < count; ++entry)
+            ui::AppendEntryOrThrow(sourceList_, picker_.SourceText(entry).CStr(), entry);
     }
-    ::SendMessageA(sourceList_, WM_SETREDRAW, TRUE, 0);
     ::SendMessageA(sourceList_, LB_SETSEL, TRUE, 0);
-    ::InvalidateRect(sourceList_, nullptr, TRUE);
 }
 
 void CsvRecipientDialog::OnSearchChange() {
@@ -70,25 +68,34 @@ void CsvRecipientDialog::OnSearchChange() {
 
 void CsvRecipientDialog::OnAdd() {
     const LRESULT selectedCount = ::SendMessageA(sourceList_, LB_GETSELCOUNT, 0, 0);
-    const auto outcome =
-        picker_.AddPicks(selectedCount > 0 ? static_cast<std::size_t>(selectedCount) : 0,
-                         [this](std::span<int> room) {
-                             ::SendMessageA(sourceList_, LB_GETSELITEMS, room.size(),
-                                            reinterpret_cast<LPARAM>(room.data()));
-                         });
-    HWND picked = pickedList_.Handle();
-    ::SendMessageA(picked, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageA(picked, LB_INITSTORAGE, outcome.added, static_cast<LPARAM>(outcome.added) * 64);
-    for (int entry = picker_.PickedCount() - outcome.added; entry < picker_.PickedCount();
-         ++entry) {
-        const LRESULT position = ::SendMessageA(
-            picked, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(picker_.PickedText(entry).CStr()));
-        ::SendMessageA(picked, LB_SETITEMDATA, position, picker_.PickedCandidate(entry));
-    }
-    ::SendMessageA(picked, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(picked, nullptr, TRUE);
+    auto outcome = picker_.AddPicks(selectedCount > 0 ? static_cast<std::size_t>(selectedCount) : 0,
+                                    [this](std::span<int> room) {
+                                        ::SendMessageA(sourceList_, LB_GETSELITEMS, room.size(),
+                                                       reinterpret_cast<LPARAM>(room.data()));
+                                        // Each entry names its candidate.
+                                        for (int& entry : room)
+                                            entry = ui::EntryData(sourceList_, entry);
+                                    });
+    if (!ShowNewPicks(outcome.added))
+        outcome.message = texts::kNoMemoryForPicks;
     if (outcome.message)
         ShowMessageBox(Window(), outcome.message, texts::kCsvImportCaption, MB_OK | MB_ICONWARNING);
+}
+
+bool CsvRecipientDialog::ShowNewPicks(int added) {
+    HWND picked = pickedList_.Handle();
+    const ui::RedrawPaused quiet(picked);
+    ::SendMessageA(picked, LB_INITSTORAGE, added, static_cast<LPARAM>(added) * 64);
+    const int count = picker_.PickedCount();
+    for (int entry = count - added; entry < count; ++entry) {
+        if (!ui::AppendEntry(picked, picker_.PickedText(entry).CStr(),
+                             picker_.PickedCandidate(entry))) {
+            // What the list box could not take is not picked either.
+            picker_.DropLastPicked(count - entry);
+            return false;
+        }
+    }
+    return true;
 }
 
 void CsvRecipientDialog::OnDelete() {

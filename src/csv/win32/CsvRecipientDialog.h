@@ -18,6 +18,9 @@ class CsvRecipientDialog : public ModalDialog {
     void FillSourceList();
     void OnSearchChange();
     void OnAdd();
+    // Appends the last `added` picks to the picked list; false when it could not take them all,
+    // the rest then unpicked.
+    bool ShowNewPicks(int added);
     void OnDelete();
     void OnHelp();
 

@@ -1,5 +1,6 @@
 #include "session/win32/HelpTopic.h"
 
+#include "platform/TrustedLibraries.h"
 #include "platform/Win32Handles.h"
 
 namespace {
@@ -25,7 +26,7 @@ void ShowHelpTopic(HWND dialog, const char* topic) {
     // The HTML Help library stays loaded while its window is open.
     static platform::LibraryHandle library;
     if (!library)
-        library.reset(::LoadLibraryA("hhctrl.ocx"));
+        library.reset(platform::LoadTrustedLibrary("hhctrl.ocx"));
     const auto htmlHelp = platform::ProcAddress<HtmlHelpFunction>(library.get(), "HtmlHelpA");
     if (!htmlHelp)
         return;

@@ -2,6 +2,7 @@
 
 #include "ResourceIds.h"
 #include "platform/Files.h"
+#include "platform/MemoryShortage.h"
 #include "session/ExchangeFile.h"
 #include "session/ImportSession.h"
 #include "session/win32/HelpTopic.h"
@@ -45,7 +46,10 @@ int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT style
 bool ImportApp::InitInstance(const char* commandLine) {
     runningApp = this;
     ImportSourcesWin32 sources(*this);
-    RunImportSession(commandLine ? commandLine : "", ProgramPath(), *this, sources);
+    // Without memory for the program's path the help file is not found; the import still runs.
+    std::string programPath;
+    CompletedWithMemory([&] { programPath = ProgramPath(); });
+    RunImportSession(commandLine ? commandLine : "", programPath, *this, sources);
     runningApp = nullptr;
     return false;
 }

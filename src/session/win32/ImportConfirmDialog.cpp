@@ -2,6 +2,7 @@
 
 #include "ResourceIds.h"
 #include "session/ConfirmationView.h"
+#include "ui/ListBoxEntries.h"
 
 namespace {
 
@@ -27,10 +28,11 @@ bool ImportConfirmDialog::OnInit() {
     SetItemText(IDC_VALID_COUNT, view.valid.c_str());
     SetItemText(IDC_LIMIT_NOTE, view.limitNote.c_str());
     SetItemText(IDC_EXCLUDED_LABEL, view.excludedLabel);
-    ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    // Every recipient to be written is shown: a list that cannot take them all ends the
+    // import as out of memory.
+    const ui::RedrawPaused quiet(list);
     for (const std::string& line : view.lines)
-        ::SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-    ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+        ui::AppendEntryOrThrow(list, line.c_str());
     return true;
 }
 

@@ -53,7 +53,9 @@ bool ChooseSourceFile(int importType, std::string& path) {
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = kPathBufferSize;
     dialog.lpstrTitle = title;
-    dialog.Flags = OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+    // The current folder stays where it was, out of the chosen file's folder.
+    dialog.Flags =
+        OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
     if (!::GetOpenFileNameA(&dialog))
         return false;
     path = file.data();

@@ -5,6 +5,7 @@
 #include "session/win32/ImportApp.h"
 #include "speeddial/win32/SpeedDialDetailDialog.h"
 #include "text/FixedTexts.h"
+#include "ui/ListBoxEntries.h"
 
 #include <array>
 #include <vector>
@@ -43,30 +44,35 @@ bool SpeedDialRecipientDialog::OnInit() {
     ::SendMessageA(Item(IDC_SEARCH_TEXT), EM_LIMITTEXT, kTypedNumberLimit, 0);
 
     // The picker sorts the entries as a sorted list box would, and keeps equal numbers in
-    // record order; the list box is not sorted itself, so a position in the list is always a
-    // position in the picker.
-    ::SendMessageA(sourceList_, WM_SETREDRAW, FALSE, 0);
-    for (int position = 0; position < picker_.SourceCount(); ++position) {
-        const LRESULT added =
-            ::SendMessageA(sourceList_, LB_ADDSTRING, 0,
-                           reinterpret_cast<LPARAM>(picker_.SourceText(position).c_str()));
-        ::SendMessageA(sourceList_, LB_SETITEMDATA, added, picker_.SourceRecord(position));
+    // record order; each entry carries its record. Room for every entry at once, and no
+    // drawing until the list is full. A list that cannot take every entry cannot offer the
+    // file: the import ends as out of memory.
+    const int count = picker_.SourceCount();
+    ::SendMessageA(sourceList_, LB_INITSTORAGE, count, static_cast<LPARAM>(count) * 16);
+    {
+        const ui::RedrawPaused quiet(sourceList_);
+        for (int position = 0; position < count; ++position)
+            ui::AppendEntryOrThrow(sourceList_, picker_.SourceText(position).c_str(),
+                                   picker_.SourceRecord(position));
     }
-    ::SendMessageA(sourceList_, WM_SETREDRAW, TRUE, 0);
     ::SendMessageA(sourceList_, LB_SETSEL, TRUE, 0);
-    ::InvalidateRect(sourceList_, nullptr, TRUE);
 
     ::SetWindowTextA(Window(), picker_.Title().c_str());
     ::SetForegroundWindow(Window());
     return true;
 }
 
+void SpeedDialRecipientDialog::ReadSelection(std::span<int> room) const {
+    ::SendMessageA(sourceList_, LB_GETSELITEMS, room.size(), reinterpret_cast<LPARAM>(room.data()));
+    // Each entry names its record, whose place in the picker's order is looked up.
+    for (int& entry : room)
+        entry = picker_.SourcePosition(ui::EntryData(sourceList_, entry));
+}
+
 std::vector<int> SpeedDialRecipientDialog::SelectedSourceEntries() const {
     const LRESULT count = ::SendMessageA(sourceList_, LB_GETSELCOUNT, 0, 0);
     std::vector<int> selected(count > 0 ? static_cast<std::size_t>(count) : 0);
-    if (!selected.empty())
-        ::SendMessageA(sourceList_, LB_GETSELITEMS, selected.size(),
-                       reinterpret_cast<LPARAM>(selected.data()));
+    ReadSelection(selected);
     return selected;
 }
 
@@ -84,13 +90,13 @@ void SpeedDialRecipientDialog::OnNumberChange() {
 
 void SpeedDialRecipientDialog::OnAdd() {
     const LRESULT selectedCount = ::SendMessageA(sourceList_, LB_GETSELCOUNT, 0, 0);
+    const std::size_t selected = selectedCount > 0 ? static_cast<std::size_t>(selectedCount) : 0;
+    HWND picked = pickedList_.Handle();
+    ::SendMessageA(picked, LB_INITSTORAGE, selected, static_cast<LPARAM>(selected) * 64);
+    addingQuietly_.emplace(picked);
     picker_.AddPicks(
-        selectedCount > 0 ? static_cast<std::size_t>(selectedCount) : 0,
-        [this](std::span<int> room) {
-            ::SendMessageA(sourceList_, LB_GETSELITEMS, room.size(),
-                           reinterpret_cast<LPARAM>(room.data()));
-        },
-        *this);
+        selected, [this](std::span<int> room) { ReadSelection(room); }, *this);
+    addingQuietly_.reset();
 }
 
 void SpeedDialRecipientDialog::OnDelete() {
@@ -117,22 +123,28 @@ bool SpeedDialRecipientDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lPa
     return true;
 }
 
+int SpeedDialRecipientDialog::Ask(const char* text, UINT style) {
+    // The picked list shows what was added so far while the user reads the message.
+    const bool quiet = addingQuietly_.has_value();
+    addingQuietly_.reset();
+    const int button = ShowMessageBox(Window(), text, texts::kSpeedDialImportCaption, style);
+    if (quiet)
+        addingQuietly_.emplace(pickedList_.Handle());
+    return button;
+}
+
 void SpeedDialRecipientDialog::ShowWarning(const char* text) {
-    ShowMessageBox(Window(), text, texts::kSpeedDialImportCaption, MB_OK | MB_ICONWARNING);
+    Ask(text, MB_OK | MB_ICONWARNING);
 }
 
 bool SpeedDialRecipientDialog::AskReplace(const std::string& question) {
-    return ShowMessageBox(Window(), question.c_str(), texts::kSpeedDialImportCaption,
-                          MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return Ask(question.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void SpeedDialRecipientDialog::RemovePicked(int position) {
     ::SendMessageA(pickedList_.Handle(), LB_DELETESTRING, position, 0);
 }
 
-void SpeedDialRecipientDialog::AppendPicked(const std::string& text, int record) {
-    HWND picked = pickedList_.Handle();
-    const LRESULT position =
-        ::SendMessageA(picked, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    ::SendMessageA(picked, LB_SETITEMDATA, position, record);
+bool SpeedDialRecipientDialog::AppendPicked(const std::string& text, int record) {
+    return ui::AppendEntry(pickedList_.Handle(), text.c_str(), record);
 }

@@ -3,9 +3,12 @@
 #pragma once
 
 #include "speeddial/SpeedDialPicker.h"
+#include "ui/ListBoxEntries.h"
 #include "ui/ModalDialog.h"
 #include "ui/RecipientListBox.h"
 
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,15 +27,20 @@ class SpeedDialRecipientDialog : public ModalDialog, private SpeedDialPickerView
     void OnDelete();
     void OnViewDetails();
     void OnHelp();
+    // The selected source entries, in the list's order, as the picker's positions.
+    void ReadSelection(std::span<int> room) const;
     std::vector<int> SelectedSourceEntries() const;
+    // A message box of the picker; returns the button.
+    int Ask(const char* text, UINT style);
 
     // What the picker shows through this dialog.
     void ShowWarning(const char* text) override;
     bool AskReplace(const std::string& question) override;
     void RemovePicked(int position) override;
-    void AppendPicked(const std::string& text, int record) override;
+    bool AppendPicked(const std::string& text, int record) override;
 
     SpeedDialPicker& picker_;
     HWND sourceList_ = nullptr;
     RecipientListBox pickedList_;
+    std::optional<ui::RedrawPaused> addingQuietly_; // the picked list while entries are added
 };

@@ -260,6 +260,16 @@ TEST_F(CsvRecipientPickerTest, DeleteRemovesEverySelectedEntryAndKeepsTheOrder) 
     EXPECT_EQ(Picked(picker), (Texts{"bob [022]", "Alice [026]", "Alice [021]"}));
 }
 
+TEST_F(CsvRecipientPickerTest, PicksTheListBoxCouldNotTakeAreTakenBackWhole) {
+    CsvRecipientPicker picker("p", candidates, lists, 0);
+    EXPECT_EQ(picker.AddPicks(std::vector<int>{0, 1, 3, 5}).added, 4);
+    picker.DropLastPicked(2);
+    EXPECT_EQ(Picked(picker), (Texts{"Alice [021]", "bob [022]"}));
+    // No longer picked, so no longer duplicates.
+    EXPECT_EQ(picker.AddPicks(std::vector<int>{3, 5}).added, 2);
+    EXPECT_EQ(picker.PickedCount(), 4);
+}
+
 TEST_F(CsvRecipientPickerTest, OkAppendsThePickedTextsAndCountsThem) {
     CsvRecipientPicker picker("p", candidates, lists, 0);
     picker.AddPicks(std::vector<int>{3, 7, 0});

@@ -65,6 +65,29 @@ TEST(ExchangeFile, ThirtyByteNameEndsWithZeroAtOffset30) {
     EXPECT_EQ(record[61], '\0');
 }
 
+TEST(ExchangeFile, LongerNamesAndNumbersAreCutAtACharacterWithinThirtyBytes) {
+    const std::string big5 = "\xb6\xc7"; // a two-byte character
+    struct Case {
+        std::string name, fax, storedName, storedFax;
+    } cases[] = {
+        {std::string(31, 'n'), std::string(31, '9'), std::string(30, 'n'), std::string(30, '9')},
+        // A character from byte 29 on does not fit and goes whole.
+        {std::string(29, 'n') + big5, "1", std::string(29, 'n'), "1"},
+        {std::string(28, 'n') + big5 + "x", "1", std::string(28, 'n') + big5, "1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExchangeFileBuffer file;
+        AppendRecipientRecords(ListsOf({(c.name + " [" + c.fax + "]").c_str()}), file);
+        const std::string record = file.Bytes().substr(4);
+        ASSERT_EQ(record.size(), 62u);
+        EXPECT_EQ(std::string(record.c_str()), c.storedName);
+        EXPECT_EQ(std::string(record.c_str() + 31), c.storedFax);
+        EXPECT_EQ(record[30], '\0');
+        EXPECT_EQ(record[61], '\0');
+    }
+}
+
 TEST(ExchangeFile, CountAlwaysMatchesTheRecords) {
     SessionLists lists = ListsOf({"A [1]"});
     lists.count = 5; // more than there are entries

@@ -252,6 +252,28 @@ TEST_F(SpeedDialPickerTest, NoRoomForTheSelectionShowsTheMemoryMessage) {
     EXPECT_EQ(picker.PickedCount(), 0);
 }
 
+TEST_F(SpeedDialPickerTest, AnEntryTheListBoxCannotTakeIsNotPicked) {
+    const int first = Add("1", "Chen", "02-1");
+    const int other = Add("2", "Lin", "02-2");
+    const int third = Add("3", "Wu", "02-3");
+    const int equal = Add("4", "Chen", "02-1");
+    SpeedDialPicker picker = Make();
+    view.listRoom = 2;
+    EXPECT_EQ(AddRecords(picker, {first, other, third}), 2);
+    EXPECT_EQ(view.warnings, (Texts{texts::kNoMemoryForPicks}));
+    EXPECT_EQ(Picked(picker), (Records{first, other}));
+    // Yes to the replace question: the equal entry goes, the new one finds no room.
+    view.listRoom = 0;
+    EXPECT_EQ(AddRecords(picker, {equal}), 0);
+    EXPECT_EQ(Picked(picker), (Records{other}));
+    EXPECT_EQ(view.listRecords, Picked(picker));
+    // Taken back whole: added again later without a question.
+    view.listRoom = -1;
+    EXPECT_EQ(AddRecords(picker, {third, equal}), 2);
+    EXPECT_EQ(view.questions.size(), 1u);
+    EXPECT_EQ(view.listRecords, Picked(picker));
+}
+
 TEST_F(SpeedDialPickerTest, DeleteRemovesEverySelectedPickedEntry) {
     for (int i = 0; i < 4; ++i)
         Add(std::to_string(i), "N" + std::to_string(i), std::to_string(i));

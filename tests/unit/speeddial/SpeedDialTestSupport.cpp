@@ -245,7 +245,12 @@ void RecordingPickerView::RemovePicked(int position) {
     listRecords.erase(listRecords.begin() + position);
 }
 
-void RecordingPickerView::AppendPicked(const std::string& text, int record) {
+bool RecordingPickerView::AppendPicked(const std::string& text, int record) {
+    if (listRoom == 0)
+        return false;
+    if (listRoom > 0)
+        --listRoom;
     listTexts.push_back(text);
     listRecords.push_back(record);
+    return true;
 }

@@ -109,7 +109,9 @@ class RecordingPickerView : public SpeedDialPickerView {
     void ShowWarning(const char* text) override { warnings.emplace_back(text); }
     bool AskReplace(const std::string& question) override;
     void RemovePicked(int position) override;
-    void AppendPicked(const std::string& text, int record) override;
+    bool AppendPicked(const std::string& text, int record) override;
+
+    int listRoom = -1; // how many more entries the list box takes; -1 without end
 };
 
 // The memo question with a scripted answer.
