@@ -81,8 +81,7 @@ void TrimSpaces(char* text) {
 }
 
 void ReplaceBrackets(char* text) {
-    // Most names hold no bracket: only then does the walk over their characters begin.
-    if (!text || !std::strpbrk(text, "[]"))
+    if (!text)
         return;
     const platform::AnsiLeadBytes& leads = platform::AnsiLeadByteTable();
     char* position = text;
