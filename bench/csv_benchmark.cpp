@@ -144,11 +144,11 @@ void FindTypedNameMiss(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-BENCHMARK(ReadAndSplit)->Unit(benchmark::kMillisecond)->MinTime(3.0);
-BENCHMARK(ReadAndSplitUtf8)->Unit(benchmark::kMillisecond)->MinTime(3.0);
-BENCHMARK(ReadAndSplitUtf16)->Unit(benchmark::kMillisecond)->MinTime(3.0);
-BENCHMARK(ReadWholeFile)->Unit(benchmark::kMillisecond)->MinTime(3.0);
-BENCHMARK(MemchrLineFeeds)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+BENCHMARK(ReadAndSplit)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadAndSplitUtf8)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadAndSplitUtf16)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadWholeFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(MemchrLineFeeds)->Unit(benchmark::kMillisecond);
 BENCHMARK(AddAllThenConfirm)
     ->RangeMultiplier(10)
     ->Range(1000, 100000)

@@ -77,9 +77,9 @@ bool Measure(const std::string& path, int repeat) {
     const double converted = static_cast<double>(ConvertedSize(path)) / 1e6;
     const double table = static_cast<double>(candidates * sizeof(CsvCandidate)) / 1e6;
     const double allowed = (file + converted + table) * 1.1;
-    std::printf("%s: peak %.1f MB; file %.1f + converted %.1f + candidates %.1f (%zu) + 10 %% = "
-                "%.1f MB\n",
-                path.c_str(), peak, file, converted, table, candidates, allowed);
+    std::printf("%s: peak %.1f MB, at most %.1f MB: file %.1f + converted text %.1f + %zu "
+                "candidates %.1f, + 10 %%\n",
+                path.c_str(), peak, allowed, file, converted, candidates, table);
     return true;
 }
 
