@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Runs the CSV reader's benchmarks and Python's csv module on the same synthetic phone book, in
 alternating rounds, and prints every rate beside memchr over the same bytes and beside Python,
-then the reader's peak memory. scripts/bench builds the programs and calls this.
+then one read in a process of its own with its peak memory. scripts/bench builds the programs
+and calls this.
 
     csv-comparison.py BENCH_DIR FOLDER [ROUNDS]
 
@@ -55,12 +56,13 @@ def run_benchmarks(bench_dir: str, book: str) -> dict:
             if r.get("run_type", "iteration") == "iteration"}
 
 
-def peak_memory(bench_dir: str, path: str) -> str:
-    """csv_read_once's line on the peak of one read, in its own process."""
+def one_read(bench_dir: str, path: str):
+    """csv_read_once in its own process: the read's processor time and its line on the peak."""
     output = subprocess.run([os.path.join(bench_dir, "csv_read_once"), path], check=True,
                             capture_output=True, text=True).stdout
-    line = next(line for line in output.splitlines() if ": peak " in line)
-    return re.sub(r"^.*?: peak", "peak", line)
+    seconds = float(re.search(r"\(cpu ([0-9.]+) s\)", output).group(1))
+    peak = next(line for line in output.splitlines() if ": peak " in line)
+    return seconds, re.sub(r"^.*?: peak", "peak", peak)
 
 
 def main() -> int:
@@ -94,9 +96,12 @@ def main() -> int:
               f"{ratio(name, BASELINE):10.3f} {ratio(name, 'cp950'):15.2f} "
               f"{ratio(name, 'latin-1'):17.2f}")
 
-    print("\nPeak memory of one read, each in a process of its own (MB):")
+    print("\nOne read in a process of its own, as the importer reads (processor time, rate of the "
+          "Big5 file's bytes), and its peak memory in MB:")
+    size = os.path.getsize(book) / 1e6
     for label, suffix in (("Big5", ""), ("UTF-8", ".utf8"), ("UTF-16", ".utf16")):
-        print(f"  {label:7} {peak_memory(bench_dir, book + suffix)}")
+        seconds, peak = one_read(bench_dir, book + suffix)
+        print(f"  {label:7} {seconds:.2f} s ({size / seconds:.0f} MB/s); {peak}")
     return 0
 
 

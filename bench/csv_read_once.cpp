@@ -14,8 +14,8 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <string>
-#include <sys/resource.h>
 
 namespace {
 
@@ -25,10 +25,18 @@ class NoDialogs : public CsvDialogs {
     bool PickRecipients(CsvRecipientPicker&) override { std::abort(); }
 };
 
-double PeakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) * 1024.0 / 1e6; // kilobytes on Linux
+// A figure of /proc/self/status in megabytes: VmRSS now, VmHWM the most so far. Unlike
+// getrusage, VmHWM starts anew at exec, whatever the parent process held.
+double StatusMegabytes(const char* field) {
+    std::ifstream status("/proc/self/status");
+    std::string name;
+    double kilobytes = 0;
+    while (status >> name) {
+        if (name == std::string(field) + ":" && status >> kilobytes)
+            return kilobytes * 1024.0 / 1e6;
+        status.ignore(1 << 10, '\n');
+    }
+    return 0;
 }
 
 double CpuSeconds() {
@@ -50,7 +58,7 @@ std::size_t ConvertedSize(const std::string& path) {
 
 // The reads, then the memory figures in megabytes. False when the file does not read.
 bool Measure(const std::string& path, int repeat) {
-    const double before = PeakMegabytes();
+    const double before = StatusMegabytes("VmRSS");
     std::error_code error;
     const auto fileSize = static_cast<std::size_t>(std::filesystem::file_size(path, error));
     std::size_t candidates = 0;
@@ -72,7 +80,7 @@ bool Measure(const std::string& path, int repeat) {
         std::printf("%s: read %d: %.3f s (cpu %.3f s), %.0f MB/s of cpu\n", path.c_str(), run + 1,
                     wall.count(), cpu, static_cast<double>(fileSize) / 1e6 / cpu);
     }
-    const double peak = PeakMegabytes() - before;
+    const double peak = StatusMegabytes("VmHWM") - before;
     const double file = static_cast<double>(fileSize) / 1e6;
     const double converted = static_cast<double>(ConvertedSize(path)) / 1e6;
     const double table = static_cast<double>(candidates * sizeof(CsvCandidate)) / 1e6;
