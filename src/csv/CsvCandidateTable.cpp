@@ -1,5 +1,7 @@
 #include "csv/CsvCandidateTable.h"
 
+#include "platform/LargePages.h"
+
 #include <climits>
 
 bool CsvCandidateTable::Allocate(std::size_t rows, std::size_t columns) {
@@ -14,6 +16,7 @@ bool CsvCandidateTable::Allocate(std::size_t rows, std::size_t columns) {
         std::calloc(capacity == 0 ? 1 : capacity, sizeof(CsvCandidate))));
     if (!slots_)
         return false;
+    platform::PreferLargePages(slots_.get(), capacity * sizeof(CsvCandidate));
     capacity_ = capacity;
     return true;
 }

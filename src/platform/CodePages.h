@@ -3,6 +3,7 @@
 // same shape take and return, and report errors through the thread's last-error value.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace platform {
@@ -41,6 +42,16 @@ std::uint32_t AnsiCodePage();
 // (0 for the ANSI code page).
 bool IsLeadByte(std::uint32_t codePage, unsigned char byte);
 
+// The lead bytes of the ANSI code page, for code that tests every byte of a text.
+struct AnsiLeadBytes {
+    std::uint32_t codePage = 0;
+    std::array<bool, 256> leads{}; // IsLeadByte(codePage, byte) for every byte
+};
+
+// Asked of the system once per process, as the code page cannot change while it runs (on POSIX
+// systems, once per SetAnsiCodePage).
+const AnsiLeadBytes& AnsiLeadByteTable();
+
 // MultiByteToWideChar.
 int MultiByteToWide(std::uint32_t codePage, std::uint32_t flags, const char* source,
                     int sourceLength, char16_t* target, int targetLength);
@@ -75,6 +86,7 @@ class FormCNormalizer {
 #if !defined(_WIN32)
 // The POSIX implementation stands in for a configured Windows system; tests set what the
 // system would be. The defaults are code page 950 and an available normalization library.
+// Setting the code page while another thread reads texts is not supported.
 void SetAnsiCodePage(std::uint32_t codePage);
 void SetNormalizationAvailable(bool available);
 #endif

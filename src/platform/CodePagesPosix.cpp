@@ -178,8 +178,36 @@ void SetLastError(std::uint32_t error) {
 std::uint32_t AnsiCodePage() {
     return ansiCodePage.load();
 }
+
+namespace {
+
+// Leaves the error code as it was: the table is taken whenever the code page changes, not at a
+// call whose error a caller reads.
+AnsiLeadBytes LeadBytesOf(std::uint32_t codePage) {
+    const std::uint32_t error = lastError;
+    AnsiLeadBytes table;
+    table.codePage = codePage;
+    for (std::size_t byte = 0; byte < table.leads.size(); ++byte)
+        table.leads[byte] = IsLeadByte(codePage, static_cast<unsigned char>(byte));
+    lastError = error;
+    return table;
+}
+
+// The table of the code page in force, which SetAnsiCodePage replaces.
+AnsiLeadBytes& CurrentLeadBytes() {
+    static AnsiLeadBytes table = LeadBytesOf(AnsiCodePage());
+    return table;
+}
+
+} // namespace
+
+const AnsiLeadBytes& AnsiLeadByteTable() {
+    return CurrentLeadBytes();
+}
+
 void SetAnsiCodePage(std::uint32_t codePage) {
     ansiCodePage.store(codePage);
+    CurrentLeadBytes() = LeadBytesOf(codePage);
 }
 void SetNormalizationAvailable(bool available) {
     normalizationAvailable.store(available);

@@ -36,6 +36,17 @@ bool IsLeadByte(std::uint32_t codePage, unsigned char byte) {
     return ::IsDBCSLeadByteEx(codePage, byte) != FALSE;
 }
 
+const AnsiLeadBytes& AnsiLeadByteTable() {
+    static const AnsiLeadBytes table = [] {
+        AnsiLeadBytes leads;
+        leads.codePage = ::GetACP();
+        for (std::size_t byte = 0; byte < leads.leads.size(); ++byte)
+            leads.leads[byte] = IsLeadByte(leads.codePage, static_cast<unsigned char>(byte));
+        return leads;
+    }();
+    return table;
+}
+
 int MultiByteToWide(std::uint32_t codePage, std::uint32_t flags, const char* source,
                     int sourceLength, char16_t* target, int targetLength) {
     return ::MultiByteToWideChar(codePage, flags, source, sourceLength, AsWide(target),

@@ -1,4 +1,5 @@
 #include "platform/Files.h"
+#include "platform/LargePages.h"
 #include "platform/TemporaryName.h"
 
 #include <cerrno>
@@ -58,9 +59,12 @@ ReadStatus ReadWholeFile(const std::string& path, FileBytes& out) {
     if (S_ISDIR(info.st_mode))
         return ReadStatus::CannotOpen;
     const auto size = static_cast<std::size_t>(info.st_size);
-    std::unique_ptr<char[]> data(new (std::nothrow) char[size + 1]());
+    // The read fills every byte but the terminator: no need to zero them first.
+    std::unique_ptr<char[]> data(new (std::nothrow) char[size + 1]);
     if (!data)
         return ReadStatus::OutOfMemory;
+    PreferLargePages(data.get(), size + 1);
+    data[size] = '\0';
     std::size_t got = 0;
     while (got < size) {
         ssize_t n = ::read(file.get(), data.get() + got, size - got);

@@ -1,4 +1,5 @@
 #include "platform/Files.h"
+#include "platform/LargePages.h"
 #include "platform/MemoryShortage.h"
 #include "platform/TemporaryName.h"
 #include "platform/Win32Handles.h"
@@ -85,9 +86,12 @@ ReadStatus ReadWholeFile(const std::string& path, FileBytes& out) {
         static_cast<unsigned long long>(size.QuadPart) >= 0xFFFFFFFFull)
         return ReadStatus::CannotSize;
     const auto byteCount = static_cast<std::size_t>(size.QuadPart);
-    std::unique_ptr<char[]> data(new (std::nothrow) char[byteCount + 1]());
+    // The read fills every byte but the terminator: no need to zero them first.
+    std::unique_ptr<char[]> data(new (std::nothrow) char[byteCount + 1]);
     if (!data)
         return ReadStatus::OutOfMemory;
+    PreferLargePages(data.get(), byteCount + 1);
+    data[byteCount] = '\0';
     DWORD got = 0;
     if (byteCount > 0 &&
         (!::ReadFile(file.get(), data.get(), static_cast<DWORD>(byteCount), &got, nullptr) ||

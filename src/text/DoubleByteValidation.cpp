@@ -1,6 +1,7 @@
 #include "text/DoubleByteValidation.h"
 
 #include "platform/CodePages.h"
+#include "text/AsciiRuns.h"
 
 #include <array>
 
@@ -42,12 +43,18 @@ bool FollowsDoubleByteRules(const char* text, std::size_t size, std::uint32_t co
         trails[byte] = IsTrailByte(codePage, static_cast<unsigned char>(byte));
 
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-    for (std::size_t position = 0; position < size; ++position) {
-        if (!leads[bytes[position]])
+    std::size_t position = 0;
+    while (position < size) {
+        position += AsciiRunLength(bytes + position, size - position);
+        if (position == size)
+            break;
+        if (!leads[bytes[position]]) {
+            ++position;
             continue;
+        }
         if (position + 1 == size || !trails[bytes[position + 1]])
             return false;
-        ++position;
+        position += 2;
     }
     return true;
 }

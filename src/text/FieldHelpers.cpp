@@ -16,6 +16,13 @@ char* CutQuotedField(char* quote) {
     return closing ? JoinDoubledQuotes(closing, closing) : nullptr;
 }
 
+// Code page 1258 has no lead bytes: there a base letter and its tone mark make two bytes.
+bool StartsTwoBytes(const platform::AnsiLeadBytes& leads, const char* position) {
+    if (leads.codePage == platform::kCodePageVietnamese)
+        return IsComposedPair(position, nullptr) == 1;
+    return leads.leads[static_cast<unsigned char>(*position)];
+}
+
 bool IsAcceptedFaxByte(unsigned char byte) {
     return byte >= 0x21 && byte <= 0x7A && byte != ',' && byte != '[' && byte != ']';
 }
@@ -88,9 +95,10 @@ void TrimSpaces(char* text) {
 void ReplaceBrackets(char* text) {
     if (!text)
         return;
+    const platform::AnsiLeadBytes& leads = platform::AnsiLeadByteTable();
     char* position = text;
     while (*position != '\0') {
-        if (IsDoubleByteStart(position)) {
+        if (StartsTwoBytes(leads, position)) {
             if (position[1] == '\0')
                 return; // a lead byte without its second byte
             position += 2;
@@ -108,9 +116,10 @@ int ClipToCharBoundary(const char* text, int limit) {
     // The result is where the caller writes a terminator: never below 0, never past the text.
     if (!text || limit <= 0)
         return 0;
+    const platform::AnsiLeadBytes& leads = platform::AnsiLeadByteTable();
     int position = 0;
     while (position < limit && text[position] != '\0') {
-        if (IsDoubleByteStart(text + position) && text[position + 1] != '\0')
+        if (StartsTwoBytes(leads, text + position) && text[position + 1] != '\0')
             position += 2;
         else
             position += 1;
@@ -121,10 +130,5 @@ int ClipToCharBoundary(const char* text, int limit) {
 }
 
 bool IsDoubleByteStart(const char* position) {
-    if (!position)
-        return false;
-    const std::uint32_t codePage = platform::AnsiCodePage();
-    if (codePage == platform::kCodePageVietnamese)
-        return IsComposedPair(position, nullptr) == 1;
-    return platform::IsLeadByte(codePage, static_cast<unsigned char>(*position));
+    return position && StartsTwoBytes(platform::AnsiLeadByteTable(), position);
 }

@@ -1,5 +1,7 @@
 #include "text/Utf8Validation.h"
 
+#include "text/AsciiRuns.h"
+
 namespace {
 
 bool IsContinuation(unsigned char byte) {
@@ -47,6 +49,9 @@ bool IsWellFormedUtf8(const char* text, std::size_t size) {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     std::size_t position = 0;
     while (position < size) {
+        position += AsciiRunLength(bytes + position, size - position);
+        if (position == size)
+            break;
         const std::size_t length = SequenceLength(bytes + position, size - position);
         if (length == 0)
             return false;
@@ -56,10 +61,5 @@ bool IsWellFormedUtf8(const char* text, std::size_t size) {
 }
 
 bool HasNonAsciiByte(const char* text, std::size_t size) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-    for (std::size_t position = 0; position < size; ++position) {
-        if (bytes[position] >= 0x80)
-            return true;
-    }
-    return false;
+    return AsciiRunLength(reinterpret_cast<const unsigned char*>(text), size) < size;
 }

@@ -200,6 +200,14 @@ std::string NameFieldToAnsi(const std::string& utf8) {
     return field;
 }
 
+TEST(AnsiLeadByteTable, AnswersAsTheSystem) {
+    const platform::AnsiLeadBytes& table = platform::AnsiLeadByteTable();
+    EXPECT_EQ(table.codePage, ::GetACP());
+    for (unsigned byte = 0; byte < 256; ++byte)
+        EXPECT_EQ(table.leads[byte], ::IsDBCSLeadByteEx(::GetACP(), static_cast<BYTE>(byte)) != 0)
+            << byte;
+}
+
 TEST(Big5System, LeadBytesAndNames) {
     if (::GetACP() != 950)
         GTEST_SKIP() << "ANSI code page " << ::GetACP();

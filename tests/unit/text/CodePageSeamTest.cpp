@@ -185,6 +185,18 @@ TEST(IsLeadByte, FollowsTheCodePage) {
     EXPECT_TRUE(platform::IsLeadByte(950, 0xA4));
 }
 
+TEST(AnsiLeadByteTable, FollowsEachChangeOfTheCodePage) {
+    for (const std::uint32_t codePage : {932u, 936u, 949u, 950u, 1252u, 1258u, 932u}) {
+        AnsiCodePageScope scope(codePage);
+        const platform::AnsiLeadBytes& table = platform::AnsiLeadByteTable();
+        EXPECT_EQ(table.codePage, codePage);
+        for (unsigned byte = 0; byte < 256; ++byte)
+            EXPECT_EQ(table.leads[byte], platform::IsLeadByte(codePage, byte & 0xFF))
+                << codePage << " " << byte;
+    }
+    EXPECT_TRUE(platform::AnsiLeadByteTable().leads[0xA4]); // back to 950
+}
+
 TEST(FormCNormalizer, ComposesAndReportsSizes) {
     const platform::FormCNormalizer normalizer;
     ASSERT_TRUE(normalizer.Available());

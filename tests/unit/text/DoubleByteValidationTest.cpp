@@ -60,6 +60,15 @@ TEST(DoubleByteValidation, SingleByteCodePagesAcceptEveryText) {
     EXPECT_TRUE(Follows(bytes, 1258));
 }
 
+TEST(DoubleByteValidation, FindsALeadByteAtEveryPlaceOfALongText) {
+    for (std::size_t at = 0; at < 70; ++at) {
+        const std::string before(at, 'a');
+        EXPECT_TRUE(Follows(before + "\xA4\xFD" + std::string(70 - at, 'b'), 950)) << at;
+        EXPECT_FALSE(Follows(before + "\xA4", 950)) << at;
+        EXPECT_FALSE(Follows(before + "\xA4," + std::string(70 - at, 'b'), 950)) << at;
+    }
+}
+
 struct TrailCase {
     std::uint32_t codePage;
     const char* icuName;

@@ -83,4 +83,19 @@ TEST(Utf8Validation, NonAsciiByteIsAnyByteFrom0x80) {
     EXPECT_TRUE(HasNonAsciiByte(late.data(), late.size()));
 }
 
+// ASCII is passed over a word at a time: every place of a long text is looked at all the same.
+TEST(Utf8Validation, FindsASequenceAtEveryPlaceOfALongText) {
+    for (std::size_t at = 0; at < 70; ++at) {
+        const std::string before(at, 'a');
+        const std::string after(70 - at, 'b');
+        const std::string high = before + "\x80" + after;
+        EXPECT_TRUE(HasNonAsciiByte(high.data(), high.size())) << at;
+        EXPECT_FALSE(WellFormed(high)) << at;
+        EXPECT_TRUE(WellFormed(before + "\xE5\x90\x8D" + after)) << at; // 名
+        EXPECT_FALSE(WellFormed(before + "\xE5\x90")) << at;
+        const std::string ascii = before + after;
+        EXPECT_FALSE(HasNonAsciiByte(ascii.data(), ascii.size())) << at;
+    }
+}
+
 } // namespace
