@@ -5,6 +5,7 @@
 #include "text/NumberCharacters.h"
 #include "text/QuotedFields.h"
 
+#include <array>
 #include <cstring>
 
 namespace {
@@ -23,9 +24,20 @@ bool StartsTwoBytes(const platform::AnsiLeadBytes& leads, const char* position) 
     return leads.leads[static_cast<unsigned char>(*position)];
 }
 
-bool IsAcceptedFaxByte(unsigned char byte) {
+constexpr bool IsAcceptedFaxByte(unsigned char byte) {
     return byte >= 0x21 && byte <= 0x7A && byte != ',' && byte != '[' && byte != ']';
 }
+
+// What each byte below 0x80 leaves in a fax number: itself, upper-cased, or 0 when it goes.
+constexpr std::array<char, 0x80> kFaxBytes = [] {
+    std::array<char, 0x80> bytes{};
+    for (unsigned byte = 1; byte < 0x80; ++byte) {
+        const unsigned upper = byte >= 'a' && byte <= 'z' ? byte - 'a' + 'A' : byte;
+        if (IsAcceptedFaxByte(static_cast<unsigned char>(upper)))
+            bytes[byte] = static_cast<char>(upper);
+    }
+    return bytes;
+}();
 
 } // namespace
 
@@ -56,23 +68,25 @@ int CleanFaxNumber(char* text) {
     if (!text)
         return 0;
     char* kept = text;
-    for (const char* read = text; *read != '\0'; ++read) {
-        auto byte = static_cast<unsigned char>(*read);
-        if (byte >= 0x80) {
-            // A two-byte character goes whole, unless it is a digit or sign typed in full width.
-            const auto trail = static_cast<unsigned char>(read[1]);
-            if (trail != '\0' && platform::IsLeadByte(platform::kCodePageAnsi, byte)) {
-                ++read;
-                if (const char ascii =
-                        DoubleByteNumberCharacterAsAscii(platform::AnsiCodePage(), byte, trail))
-                    *kept++ = ascii;
-            }
+    for (const char* read = text;; ++read) {
+        const auto byte = static_cast<unsigned char>(*read);
+        if (byte < 0x80) {
+            if (byte == 0)
+                break;
+            // Written whatever it is: `kept` never passes `read`, and only a kept byte counts.
+            const char out = kFaxBytes[byte];
+            *kept = out;
+            kept += out != 0;
             continue;
         }
-        if (byte >= 'a' && byte <= 'z')
-            byte = static_cast<unsigned char>(byte - 'a' + 'A');
-        if (IsAcceptedFaxByte(byte))
-            *kept++ = static_cast<char>(byte);
+        // A two-byte character goes whole, unless it is a digit or sign typed in full width.
+        const auto trail = static_cast<unsigned char>(read[1]);
+        if (trail != '\0' && platform::AnsiLeadByteTable().leads[byte]) {
+            ++read;
+            if (const char ascii =
+                    DoubleByteNumberCharacterAsAscii(platform::AnsiCodePage(), byte, trail))
+                *kept++ = ascii;
+        }
     }
     *kept = '\0';
     return static_cast<int>(kept - text);

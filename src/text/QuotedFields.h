@@ -1,6 +1,7 @@
 // The quoting rules that the CSV line splitter and the record splitter share.
 #pragma once
 
+#include "text/ByteSearch.h"
 #include "text/FieldHelpers.h"
 
 #include <cstring>
@@ -33,8 +34,8 @@ int SplitQuotedFields(char* first, char separator, FieldArray& fields, CutQuoted
         } else {
             fields[static_cast<std::size_t>(index)] = field;
         }
-        char* found = std::strchr(searchFrom, separator);
-        if (!found)
+        char* found = FindByteOrEnd(searchFrom, separator);
+        if (*found == '\0')
             return index + 1;
         *found = '\0';
         field = found + 1;
