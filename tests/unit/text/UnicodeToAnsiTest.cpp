@@ -173,3 +173,93 @@ TEST(UnicodeToAnsi, OtherAnsiCodePagesGetTheirOwnBytes) {
 }
 
 } // namespace
+
+namespace {
+
+// Runs of other characters go to the platform apart from the ASCII around them: an ASCII letter
+// that a mark follows goes with them, and runs end mid-character, at surrogates and at zeros.
+struct RunCase {
+    std::uint32_t codePage;
+    UnicodeForm form;
+    std::string text; // UTF-8, or UTF-16LE bytes
+    std::string expected;
+};
+
+std::string Le(const std::u16string& text) {
+    return Utf16(text, true);
+}
+
+TEST(UnicodeToAnsi, RunsOfOtherCharactersConvertAsInTheWholeText) {
+    const std::string ascii48 = "abcdefghijklmnopqrstuvwxyz0123456789ABCDEFGHIJ";
+    const RunCase cases[] = {
+        {950, UnicodeForm::Utf8,
+         "abc\xE5\x90\x8D"
+         "def",
+         "abc\xA6W"
+         "def"},
+        {950, UnicodeForm::Utf8, "\xE5\x90\x8D" + ascii48 + "\xE7\xA8\xB1",
+         "\xA6W" + ascii48 + "\xBA\xD9"},
+        {950, UnicodeForm::Utf8,
+         "a\xE4\xB8"
+         "b",
+         "a?b"},
+        {950, UnicodeForm::Utf8, "a\xE4\xB8", "a?"},
+        {950, UnicodeForm::Utf8, "\xC1\x81x\xED\xA0\x80y\xF4\x90\x80\x80", "??x???y????"},
+        {950, UnicodeForm::Utf8,
+         "a\xF0\x9F\x93\xA0"
+         "b\xF0\x9F\x93\xA0",
+         "a?b?"},
+        {950, UnicodeForm::Utf8, std::string("\0\xE5\x90\x8D\0a\xC2\xA0", 8),
+         std::string("\0\xA6W\0a ", 6)},
+        {950, UnicodeForm::Utf8,
+         "1\xC2\xA0"
+         "2\xE2\x80\x91"
+         "3\xE2\x88\x92\xEF\xBC\x91",
+         "1 2-3-\xA2\xB0"},
+        {1258, UnicodeForm::Utf8, "xe\xCC\x82\xCC\x81y", "x\xEA\xECy"},
+        {1258, UnicodeForm::Utf8,
+         "A\xCC\x81"
+         "B\xCC\x89"
+         "a\xCC\xA3\xCC\x82",
+         "A\xEC"
+         "B\xD2\xE2\xF2"},
+        {1258, UnicodeForm::Utf8,
+         "\xC3\x80"
+         "A\xE1\xBA\xA5"
+         "e",
+         "A\xCC"
+         "A\xE2\xEC"
+         "e"},
+        {1252, UnicodeForm::Utf8,
+         "Jos\xC3\xA9 1\xC2\xA0"
+         "2\xE2\x82\xAC",
+         "Jos\xE9 1\xA0"
+         "2\x80"},
+        {932, UnicodeForm::Utf8,
+         "\xE5\x90\x8D\xE5\x89\x8D"
+         "ab\xEF\xBD\xB1",
+         "\x96\xBC\x91O"
+         "ab\xB1"},
+        {65001, UnicodeForm::Utf8,
+         "a\xE5\x90\x8D\xF0\x9F\x93\xA0\xFF"
+         "b",
+         "a\xE5\x90\x8D\xF0\x9F\x93\xA0\xEF\xBF\xBD"
+         "b"},
+        {950, UnicodeForm::Utf16LittleEndian, Le({u'a', 0xD800}), "a?"},
+        {950, UnicodeForm::Utf16LittleEndian, Le({0xDC00, u'b', 0xD83D, 0xDCE0, u'c', 0xD83D}),
+         "?b?c?"},
+        {950, UnicodeForm::Utf16LittleEndian,
+         Le({u'x', 0x540D, u'y', 0xDBFF, 0xDFFF, 0x00A0, u'1'}), "x\xA6Wy? 1"},
+        {65001, UnicodeForm::Utf16LittleEndian, Le({u'a', 0xD83D, 0xDCE0, 0x540D, 0xDC00, u'z'}),
+         "a\xF0\x9F\x93\xA0\xE5\x90\x8D\xEF\xBF\xBDz"},
+        {1258, UnicodeForm::Utf16LittleEndian, Le({u'e', 0x0302, 0x0301, u'A', 0x0301}),
+         "\xEA\xEC"
+         "A\xEC"},
+    };
+    for (const RunCase& test : cases) {
+        AnsiCodePageScope codePage(test.codePage);
+        EXPECT_EQ(Convert(test.form, test.text), test.expected) << test.codePage;
+    }
+}
+
+} // namespace
