@@ -247,8 +247,9 @@ long long ConvertAll(UnicodeForm form, const char* text, std::size_t size, char*
 }
 
 // Whether the ANSI code page writes every ASCII character as its own byte, as every code page
-// that Windows uses for ANSI text does; asked of the platform once per conversion.
-bool KeepsAscii() {
+// that Windows uses for ANSI text does; asked of the platform once per conversion. None when the
+// platform fails to answer.
+std::optional<bool> KeepsAscii() {
     char16_t ascii[0x7F];
     char expected[0x7F];
     for (int unit = 1; unit < 0x80; ++unit) {
@@ -258,6 +259,8 @@ bool KeepsAscii() {
     char bytes[4 * sizeof ascii];
     const int length = WideToCodePage(platform::kCodePageAnsi, 0, ascii, 0x7F, bytes,
                                       static_cast<int>(sizeof bytes), nullptr, nullptr);
+    if (length <= 0)
+        return std::nullopt;
     return length == 0x7F && std::memcmp(bytes, expected, 0x7F) == 0;
 }
 
@@ -500,7 +503,10 @@ class AsciiRunConverter {
 bool ConvertToAnsiCodePage(UnicodeForm form, const char* text, std::size_t size,
                            platform::FileBytes& converted) {
     converted = platform::FileBytes{};
-    if (KeepsAscii()) {
+    const std::optional<bool> keepsAscii = KeepsAscii();
+    if (!keepsAscii)
+        return false;
+    if (*keepsAscii) {
         try {
             if (AsciiRunConverter(form, text, size).Convert(converted))
                 return true;
