@@ -2,36 +2,45 @@
 
 #include "text/ByteSearch.h"
 
-#include <new>
+#include <cstring>
 
-bool CsvLines::Cut(char* content, std::size_t size) {
+void CsvLines::Cut(char* content, std::size_t size) {
     std::size_t ends = CountByte(content, size, '\n');
-    const char lineEnd = ends > 0 ? '\n' : '\r';
+    lineEnd_ = ends > 0 ? '\n' : '\r';
     if (ends == 0)
         ends = CountByte(content, size, '\r');
-    const std::size_t count = ends + 1;
-    lines_.reset(new (std::nothrow) char*[count]);
-    if (!lines_) {
-        count_ = 0;
-        return false;
-    }
-    count_ = count;
-    char** next = lines_.get();
-    char* start = content;
-    ForEachByte(content, size, lineEnd, [&](std::size_t position) {
-        char* found = content + position;
-        *next++ = start;
-        const bool crBefore = lineEnd == '\n' && found > start && found[-1] == '\r';
-        (crBefore ? found[-1] : *found) = '\0';
-        start = found + 1;
-    });
-    *next = start;
-    return true;
+    count_ = ends + 1;
+    end_ = content + size;
+    next_ = content;
+    index_ = 0;
+    CutNext();
 }
 
-std::size_t CsvLines::HeaderIndex() const {
-    std::size_t index = 0;
-    while (index + 1 < count_ && *lines_[index] == '\0')
+void CsvLines::CutNext() {
+    line_ = next_;
+    if (index_ + 1 >= count_) {
+        next_ = end_; // the last line ends at the content's terminator
+        return;
+    }
+    // Every line before the last has its line end: the count says so.
+    auto* found =
+        static_cast<char*>(std::memchr(line_, lineEnd_, static_cast<std::size_t>(end_ - line_)));
+    const bool crBefore = lineEnd_ == '\n' && found > line_ && found[-1] == '\r';
+    (crBefore ? found[-1] : *found) = '\0';
+    next_ = found + 1;
+}
+
+char* CsvLines::Line(std::size_t index) {
+    while (index_ < index) {
+        ++index_;
+        CutNext();
+    }
+    return line_;
+}
+
+std::size_t CsvLines::HeaderIndex() {
+    std::size_t index = index_;
+    while (index + 1 < count_ && *Line(index) == '\0')
         ++index;
     return index;
 }

@@ -61,8 +61,7 @@ int ParseCandidates(platform::FileBytes& content, const std::string& sourcePath,
         return kNothingRead; // a byte order mark alone
 
     CsvLines lines;
-    if (!lines.Cut(content.data.get(), content.size))
-        return kOutOfMemory;
+    lines.Cut(content.data.get(), content.size);
     const std::size_t headerIndex = lines.HeaderIndex();
     const char separator = FindCsvSeparator(lines.Line(headerIndex));
 

@@ -10,7 +10,7 @@ namespace {
 // open: each line's text is moved up behind the previous one's, with one space for the line
 // break, and a doubled quote on any line becomes one quote of the text. Moves `line` to the line
 // of the closing quote and returns that quote (now a terminator), or null at the end of the file.
-char* CutQuotedField(const CsvLines& lines, std::size_t& line, char* quote) {
+char* CutQuotedField(CsvLines& lines, std::size_t& line, char* quote) {
     char* end = quote + 1; // where the field's text ends so far
     char* read = quote + 1;
     for (;;) {
@@ -38,7 +38,7 @@ char* CutQuotedField(const CsvLines& lines, std::size_t& line, char* quote) {
 
 } // namespace
 
-int SplitCsvRecord(const CsvLines& lines, std::size_t& line, char separator, FieldArray& fields) {
+int SplitCsvRecord(CsvLines& lines, std::size_t& line, char separator, FieldArray& fields) {
     return SplitQuotedFields(lines.Line(line), separator, fields,
                              [&](char* quote) { return CutQuotedField(lines, line, quote); });
 }

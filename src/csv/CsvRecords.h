@@ -13,4 +13,4 @@
 // record's last line. Returns the number of
 // fields (1 to 1024), 0 for an empty line, -6 when a quoted field is still open at the end of
 // the file.
-int SplitCsvRecord(const CsvLines& lines, std::size_t& line, char separator, FieldArray& fields);
+int SplitCsvRecord(CsvLines& lines, std::size_t& line, char separator, FieldArray& fields);

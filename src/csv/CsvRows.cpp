@@ -60,7 +60,7 @@ class RowCandidates {
 
 } // namespace
 
-RowsOutcome ReadCsvRows(const CsvLines& lines, std::size_t firstLine, char separator,
+RowsOutcome ReadCsvRows(CsvLines& lines, std::size_t firstLine, char separator,
                         const CsvColumns& columns, FieldArray& fields, CsvCandidateTable& table,
                         int32_t& excludedRows) {
     bool anyNumber = false;

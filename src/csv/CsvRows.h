@@ -20,6 +20,6 @@ enum class RowsOutcome {
 // number one per number it lists; empty lines are skipped. A record that gives no non-empty
 // number adds 1 to `excludedRows`, once however many lines it spans. `table` must have room for
 // (lines from `firstLine` on) × (fax columns) candidates, plus one for each list separator.
-RowsOutcome ReadCsvRows(const CsvLines& lines, std::size_t firstLine, char separator,
+RowsOutcome ReadCsvRows(CsvLines& lines, std::size_t firstLine, char separator,
                         const CsvColumns& columns, FieldArray& fields, CsvCandidateTable& table,
                         int32_t& excludedRows);

@@ -29,7 +29,7 @@ std::ostream& operator<<(std::ostream& out, const Record& record) {
 std::vector<Record> Records(std::string text, char separator = ',') {
     text.push_back('\0');
     CsvLines lines;
-    EXPECT_TRUE(lines.Cut(text.data(), text.size() - 1));
+    lines.Cut(text.data(), text.size() - 1);
     std::vector<Record> records;
     FieldArray fields{};
     for (std::size_t line = 0; line < lines.Count(); ++line) {
