@@ -23,6 +23,7 @@ int SplitQuotedFields(char* first, char separator, FieldArray& fields, CutQuoted
     char* field = first;
     if (!field || *field == '\0')
         return 0;
+    ByteOrEndScanner scanner(separator);
     for (int index = 0;;) {
         char* searchFrom = field;
         if (*field == kFieldQuote) {
@@ -31,10 +32,11 @@ int SplitQuotedFields(char* first, char separator, FieldArray& fields, CutQuoted
             if (!closing)
                 return kUnclosedQuote;
             searchFrom = closing + 1;
+            scanner.Forget(); // the quoted field moved bytes up
         } else {
             fields[static_cast<std::size_t>(index)] = field;
         }
-        char* found = FindByteOrEnd(searchFrom, separator);
+        char* found = scanner.Find(searchFrom);
         if (*found == '\0')
             return index + 1;
         *found = '\0';
