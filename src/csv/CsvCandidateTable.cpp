@@ -20,8 +20,3 @@ bool CsvCandidateTable::Allocate(std::size_t rows, std::size_t columns) {
     capacity_ = capacity;
     return true;
 }
-
-void CsvCandidateTable::Append(const CsvCandidate& candidate) {
-    if (size_ < capacity_)
-        slots_.get()[size_++] = candidate;
-}

@@ -14,9 +14,13 @@ class CsvCandidateTable {
     // table would hold more entries than a list box can index.
     bool Allocate(std::size_t rows, std::size_t columns);
 
-    // Stores a candidate in the next free slot; the table always has room for it, since every
+    // Stores a candidate in the next free slot (inline: one call per candidate of a big file
+    // costs more than the copy); the table always has room for it, since every
     // row gives at most one candidate per fax column.
-    void Append(const CsvCandidate& candidate);
+    void Append(const CsvCandidate& candidate) {
+        if (size_ < capacity_)
+            slots_.get()[size_++] = candidate;
+    }
 
     std::size_t Size() const { return size_; }
     std::span<const CsvCandidate> Candidates() const { return {slots_.get(), size_}; }
