@@ -22,6 +22,7 @@
 // String table: file-dialog filters
 #define IDS_CSV_FILTER 1
 #define IDS_WAB_FILTER 2
+#define IDS_CSV_VCARD_FILTER 3 // CSV and vCard files, for the CSV import
 
 // Confirmation dialog
 #define IDC_CONFIRM_LIST 1001

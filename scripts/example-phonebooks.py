@@ -11,6 +11,11 @@ width and a row whose company stands for its missing name. phonebook-mail-export
 program's contact export: every field quoted, names in given, middle and family name columns,
 business and home fax columns, and addresses over two lines with quotes inside.
 
+contacts.vcf holds the mail program's contacts as vCard cards of three versions, as phones, web
+address books and mail programs export them: 2.1 cards with quoted-printable Big5 and bare types,
+3.0 cards in UTF-8 with grouped numbers and folded lines, 4.0 cards with tel: URIs. A card
+without a fax number and one with an embedded agent card are among them.
+
 Every name, company and number is made up. The bytes are the same on every run.
 """
 import pathlib
@@ -75,6 +80,76 @@ def write(name: str, header: list, rows: list, final_line_break: bool = True,
     (EXAMPLES / name).write_bytes(data)
 
 
+def quoted_printable(data: bytes) -> str:
+    """2.1's quoted-printable: bytes above 0x7E and "=" as =XX, soft line breaks before 76."""
+    out, length = [], 0
+    for byte in data:
+        piece = "=%02X" % byte if byte > 0x7E or byte == 0x3D else chr(byte)
+        if length + len(piece) > 73:
+            out.append("=\r\n")
+            length = 0
+        out.append(piece)
+        length += len(piece)
+    return "".join(out)
+
+
+def folded(line: str) -> str:
+    """A 3.0 content line folded every 75 bytes, a UTF-8 character perhaps across the fold."""
+    data = line.encode("utf-8")
+    return b"\r\n ".join(data[i:i + 75] for i in range(0, len(data), 75)).decode("utf-8", "surrogateescape")
+
+
+def vcard(version: str, given: str, middle: str, family: str, company: str, work_fax: str,
+          home_fax: str) -> bytes:
+    """One card of `version` for a contact of MAIL_CONTACTS."""
+    full = " ".join(p for p in (given, middle, family) if p) if (given + middle + family).isascii() \
+        else family + given
+    lines = ["BEGIN:VCARD", "VERSION:" + version]
+    if version == "2.1":
+        parts = ";".join([family, given, middle, "", ""]).encode("cp950")
+        lines.append("N;CHARSET=BIG5;ENCODING=QUOTED-PRINTABLE:" + quoted_printable(parts))
+        if company:
+            lines.append("ORG;CHARSET=BIG5;ENCODING=QUOTED-PRINTABLE:"
+                         + quoted_printable(company.encode("cp950")))
+        if work_fax:
+            lines.append("TEL;WORK;FAX:" + work_fax)
+        if home_fax:
+            lines.append("TEL;HOME;FAX:" + home_fax)
+        if full == "林志明":
+            lines += ["AGENT:", "BEGIN:VCARD", "VERSION:2.1", "N:Assistant;;;;",
+                      "TEL;WORK;FAX:02-2700-0199", "END:VCARD"]
+        lines.append("TEL;WORK;VOICE:02-2700-0000")
+        lines.append("END:VCARD")
+        return ("\r\n".join(lines) + "\r\n").encode("cp950", "surrogateescape")
+    org = company.replace(",", "\\,")
+    lines.append("N:" + ";".join([family, given, middle, "", ""]))
+    if full:
+        lines.append("FN:" + full)
+    if org:
+        lines.append("ORG:" + org + ";")
+    if version == "3.0":
+        if work_fax:
+            lines += ["item1.TEL;TYPE=WORK,FAX:" + work_fax, "item1.X-ABLabel:_$!<WorkFax>!$_"]
+        if home_fax:
+            lines.append("TEL;TYPE=HOME;TYPE=FAX:" + home_fax)
+        lines.append(folded("NOTE:" + full + "是範例聯絡人，姓名、公司與號碼都是虛構的，"
+                            "請勿撥打或傳真。"))
+    else:
+        if work_fax:
+            lines.append('TEL;VALUE=uri;TYPE="work,fax":tel:' + work_fax.replace(" ", "-"))
+        if home_fax:
+            lines.append("TEL;VALUE=uri;TYPE=home,fax:tel:" + home_fax.replace(" ", "-"))
+    lines.append("END:VCARD")
+    return ("\r\n".join(lines) + "\r\n").encode("utf-8", "surrogateescape")
+
+
+def write_vcards(name: str) -> None:
+    versions = ["2.1", "3.0", "4.0"]
+    cards = [vcard(versions[n % 3], given, middle, family, company, work, home)
+             for n, (given, middle, family, company, work, home, _) in enumerate(MAIL_CONTACTS)]
+    (EXAMPLES / name).write_bytes(b"".join(cards))
+
+
 def main() -> None:
     EXAMPLES.mkdir(exist_ok=True)
     write(
@@ -101,6 +176,7 @@ def main() -> None:
         [list(row) for row in MAIL_CONTACTS],
         quote_all=True,
     )
+    write_vcards("contacts.vcf")
 
 
 if __name__ == "__main__":

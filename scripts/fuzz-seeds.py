@@ -135,6 +135,40 @@ def csv_reader_seeds():
     return seeds
 
 
+def qp(data):
+    return "".join("=%02X" % b if b > 0x7E or b == 0x3D else chr(b) for b in data)
+
+
+# Cards shaped like the exports the vCard tests read (tests/shared/VCardBooks.cpp).
+VCARD_BOOKS = {
+    "phone-3.0": "BEGIN:VCARD\r\nVERSION:3.0\r\nN:王;小明;;;\r\nFN:王小明\r\n"
+    "TEL;TYPE=CELL:0912-345-678\r\nTEL;TYPE=WORK,FAX:(02) 2700-1234\r\nEND:VCARD\r\n"
+    "BEGIN:VCARD\r\nVERSION:3.0\r\nN:陳;大同;;;\r\nTEL;TYPE=FAX;TYPE=HOME:+886 2 2700 9999\r\n"
+    "TEL;TYPE=FAX,WORK:０２－２７００－５６７８\r\nPHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRgAB\r\n"
+    " AQEASABIAAD/2wBDAP\r\nEND:VCARD\r\n".encode("utf-8"),
+    "web-3.0-groups": "BEGIN:VCARD\nVERSION:3.0\nFN:Émile Zola\nN:Zola;Émile;;;\n"
+    "item1.TEL:+33 1 4000 0000\nitem1.X-ABLabel:Bureau\n"
+    "item2.TEL;TYPE=WORK;TYPE=FAX:+33 1 4000 0001\nLABEL;TYPE=WORK:1 rue\\, Paris\\nFrance\n"
+    "END:VCARD\nBEGIN:VCARD\nVERSION:3.0\nFN:李美玲 [業務部]\nTEL;TYPE=\"work,fax\":02-2700-5678\n"
+    "END:VCARD\n".encode("utf-8"),
+    "mail-2.1": ("BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=BIG5;ENCODING=QUOTED-PRINTABLE:"
+                 + qp("王;大明".encode("cp950")) + "\r\nTEL;WORK;FAX:02-2700-0101\r\n"
+                 "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E9=99=\r\n=B3\r\n"
+                 "AGENT:\r\nBEGIN:VCARD\r\nTEL;FAX:9\r\nEND:VCARD\r\nEND:VCARD\r\n"
+                 "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=BIG5:").encode("ascii")
+    + "許;功蓋".encode("cp950") + b"\r\nTEL;FAX;HOME:03-555-0302\r\nEND:VCARD\r\n",
+    "4.0-uris": "\ufeffBEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann Mei Lee\r\nN:Lee;Ann;Mei;Dr.;\r\n"
+    "TEL;VALUE=uri;TYPE=\"work,fax\":tel:+886-2-2700-0101;ext=12\r\nEND:VCARD\r\n".encode("utf-8"),
+    "open-card": b"BEGIN:VCARD\r\nFN:A\r\nTEL;TYPE=FAX:1\r\n",
+}
+
+
+def vcard_reader_seeds():
+    books = {"contacts": (EXAMPLES / "contacts.vcf").read_bytes()}
+    books.update(VCARD_BOOKS)
+    return {name: content + Tail().code_page().bytes() for name, content in books.items()}
+
+
 def speeddial_files():
     return {path.stem: path.read_bytes() for path in sorted(EXAMPLES.glob("speeddial-*.csv"))}
 
@@ -365,6 +399,7 @@ TARGETS = {
     "masked_text": masked_text_seeds,
     "speeddial_lines": speeddial_lines_seeds,
     "speeddial_reader": speeddial_reader_seeds,
+    "vcard_reader": vcard_reader_seeds,
     "write_settings": write_settings_seeds,
 }
 

@@ -10,6 +10,8 @@
 #include "platform/Files.h"
 #include "session/SourceFailures.h"
 #include "text/FieldHelpers.h"
+#include "vcard/VCardDetection.h"
+#include "vcard/VCardReader.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -55,6 +57,9 @@ int ParseCandidates(platform::FileBytes& content, const std::string& sourcePath,
                     CsvDialogs& dialogs, CsvCandidateTable& table, int32_t& excludedRows) {
     if (content.size == 0)
         return kNothingRead;
+    // A vCard file, whatever its name, gives its cards' fax numbers without any column dialog.
+    if (IsVCardContent(content.data.get(), content.size))
+        return ReadVCardCandidates(content, table, excludedRows);
     if (!ConvertCsvContent(content))
         return kOutOfMemory;
     if (content.size == 0)

@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <string>
 
-// Reads the file, converting Unicode text to the ANSI code page first, finds its name and fax
+// A vCard file (its first non-empty line BEGIN:VCARD) gives its cards' fax numbers without the
+// column dialog (vcard/VCardReader.h). Any other file is a CSV file:
+// reads the file, converting Unicode text to the ANSI code page first, finds its name and fax
 // columns (by the header words for type 5, through the column dialog for type 4), builds the
 // candidates and lets the user pick from them. The header line decides the separator; a quoted
 // field may span lines. Returns the number picked (also in `count`, the

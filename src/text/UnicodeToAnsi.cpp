@@ -1,9 +1,9 @@
 #include "text/UnicodeToAnsi.h"
 
 #include "platform/CodePages.h"
+#include "text/AnsiWriter.h"
 #include "text/AsciiRuns.h"
 #include "text/CodePageConversion.h"
-#include "text/NumberCharacters.h"
 
 #include <array>
 #include <bit>
@@ -19,16 +19,6 @@ namespace {
 // The text goes through UTF-16 in pieces of at most this many bytes, so that the platform's
 // int lengths hold for files of any size and the UTF-16 buffer stays small.
 constexpr std::size_t kPieceBytes = 64 * 1024;
-// A lone surrogate: the platform writes its default character for it.
-constexpr char16_t kInvalidUnit = 0xDC00;
-constexpr std::uint32_t kCodePageUtf7 = 65000;
-
-bool IsHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool IsLowSurrogate(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
 
 // UTF-16 pieces of the text, each ending at a line feed where one is near, and never inside a
 // character.
@@ -105,118 +95,6 @@ class WidePieces {
     std::size_t size_;
     std::size_t position_ = 0;
     std::unique_ptr<char16_t[]> units_;
-};
-
-class AnsiWriter {
-  public:
-    AnsiWriter()
-        : codePage_(platform::AnsiCodePage()),
-          utf_(codePage_ == platform::kCodePageUtf8 || codePage_ == kCodePageUtf7),
-          flags_(utf_ ? 0 : platform::kWcNoBestFitChars) {}
-
-    // Turns every surrogate pair the code page cannot hold into one invalid unit, so that it
-    // gives one default character, not two, and each character of numbers that it lacks (a
-    // no-break space, a dash, a full-width digit) into its ASCII stand-in. Returns the new count,
-    // or -1 when the platform fails to say whether it holds a character.
-    int JoinUnmappablePairs(char16_t* units, int count) {
-        if (utf_)
-            return count; // UTF-8 and UTF-7 hold every character
-        int kept = 0;
-        for (int read = 0; read < count; ++read) {
-            if (units[read] >= 0xA0 && NumberStandIn(units[read]) != 0) {
-                const std::optional<bool> held = Holds(units[read], &units[read], 1);
-                if (!held)
-                    return -1;
-                units[kept] =
-                    *held ? units[read] : static_cast<char16_t>(NumberStandIn(units[read]));
-                ++kept;
-                continue;
-            }
-            if (read + 1 < count && IsHighSurrogate(units[read]) &&
-                IsLowSurrogate(units[read + 1])) {
-                const char16_t pair[2] = {units[read], units[read + 1]};
-                ++read;
-                const std::optional<bool> held = Holds(CharacterOf(pair), pair, 2);
-                if (!held)
-                    return -1;
-                if (*held) {
-                    units[kept++] = pair[0];
-                    units[kept++] = pair[1];
-                } else {
-                    units[kept++] = kInvalidUnit;
-                }
-                continue;
-            }
-            units[kept++] = units[read];
-        }
-        return kept;
-    }
-
-    // Converts `count` units to `target`, or only measures them when `target` is null. Zero
-    // units are written by hand: not every converter goes past them. Returns the bytes, or -1.
-    long long Convert(const char16_t* units, int count, char* target, std::size_t room) const {
-        std::size_t written = 0;
-        int start = 0;
-        while (start < count) {
-            int end = start;
-            while (end < count && units[end] != u'\0')
-                ++end;
-            if (end > start) {
-                // A limit of 0 would only measure: a full target is a failure here.
-                const std::size_t left = target ? room - written : 0;
-                if (target && left == 0)
-                    return -1;
-                const int limit = left > INT_MAX ? INT_MAX : static_cast<int>(left);
-                const int bytes =
-                    WideToCodePage(platform::kCodePageAnsi, flags_, units + start, end - start,
-                                   target ? target + written : nullptr, limit, nullptr, nullptr);
-                if (bytes <= 0)
-                    return -1;
-                written += static_cast<std::size_t>(bytes);
-            }
-            if (end < count) {
-                if (target) {
-                    if (written == room)
-                        return -1;
-                    target[written] = '\0';
-                }
-                ++written;
-            }
-            start = end + 1;
-        }
-        return static_cast<long long>(written);
-    }
-
-  private:
-    static char32_t CharacterOf(const char16_t (&pair)[2]) {
-        return 0x10000 + ((pair[0] - 0xD800u) << 10) + (pair[1] - 0xDC00u);
-    }
-
-    // Whether the code page holds the character of `units`; none when the platform fails to
-    // say. Asks the platform once per character: the answers of recent characters are kept,
-    // since a text tends to repeat the few such characters it has.
-    std::optional<bool> Holds(char32_t character, const char16_t* units, int count) {
-        KnownCharacter& known = known_[character % known_.size()];
-        if (known.character == character)
-            return known.maps;
-        char bytes[16];
-        bool usedDefault = false;
-        const int length = WideToCodePage(platform::kCodePageAnsi, flags_, units, count, bytes,
-                                          sizeof bytes, nullptr, &usedDefault);
-        if (length <= 0)
-            return std::nullopt;
-        known = {character, !usedDefault};
-        return known.maps;
-    }
-
-    struct KnownCharacter {
-        char32_t character = 0; // 0: none yet
-        bool maps = false;
-    };
-    std::array<KnownCharacter, 64> known_{};
-    std::uint32_t codePage_;
-    bool utf_;
-    std::uint32_t flags_;
 };
 
 // Runs the whole text through the writer: measures it when `target` is null, else writes it.

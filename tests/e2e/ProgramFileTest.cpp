@@ -1,4 +1,5 @@
 // What the program file carries: version information, the manifest, the icon, the help file.
+#include "ResourceIds.h"
 #include "TestHost.h"
 #include "text/FixedTexts.h"
 
@@ -46,6 +47,16 @@ TEST(ProgramFile, CarriesManifestAndIcon) {
                                            : "processorArchitecture=\"x86\""),
               std::string::npos);
     EXPECT_NE(::FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14)), nullptr);
+    ::FreeLibrary(image);
+}
+
+TEST(ProgramFile, CarriesTheCsvAndVCardFilter) {
+    HMODULE image = ::LoadLibraryExA(TestImporter::ImporterPath().c_str(), nullptr,
+                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(image, nullptr);
+    char filter[256] = {};
+    EXPECT_GT(::LoadStringA(image, IDS_CSV_VCARD_FILTER, filter, sizeof filter), 0);
+    EXPECT_EQ(std::string(filter), texts::kCsvVCardFilter);
     ::FreeLibrary(image);
 }
 

@@ -28,6 +28,7 @@ bool ChooseSourceFile(int importType, std::string& path) {
         break;
     case kImportCsvChosenColumns:
     case kImportCsvFoundColumns:
+        filterId = IDS_CSV_VCARD_FILTER; // vCard files read through the CSV import too
         title = texts::kChooseCsvTitle;
         break;
     case kImportSpeedDial:

@@ -66,6 +66,12 @@ TEST(ExamplePhonebooks, OtherProgramsExportsFindTheirNamesAndNumbers) {
           "翰林印刷 []", "張雅婷 []", "張雅婷 [0422550402]", "李俊傑 []", "李俊傑 []",
           "劉美玲 [(05)255-0801]", "劉美玲 []", "蔡宗翰 [02-2700-0901]", "蔡宗翰 [02-2700-0902]"},
          1},
+        // The same contacts as cards of three versions; the agent's card gives nothing.
+        {"contacts.vcf",
+         {"林志明 [(02)2700-0101]", "林志明 [(02)2700-0109]", "Ann Mei Lee [+886-2-2700-0301]",
+          "王John [03-555-0301]", "翰林印刷 [0227000901]", "張雅婷 [0422550402]",
+          "劉美玲 [(05)255-0801]", "蔡宗翰 [02-2700-0901]", "蔡宗翰 [02-2700-0902]"},
+         1},
     };
     for (const auto& example : examples) {
         ScriptedCsvDialogs dialogs;

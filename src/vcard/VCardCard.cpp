@@ -1,0 +1,144 @@
+#include "vcard/VCardCard.h"
+
+#include "csv/ComposedName.h"
+#include "csv/CsvRowName.h"
+#include "text/FieldHelpers.h"
+#include "vcard/VCardCharsets.h"
+#include "vcard/VCardValue.h"
+
+#include <cstring>
+#include <limits>
+
+namespace {
+
+// Room for a composed name longer than any candidate keeps, so that its cut can tell whether
+// the last character is whole.
+constexpr std::size_t kComposedRoom = 2 * kCandidateFieldSize;
+
+// A tel: URI's number: the scheme goes, and so do its parameters (";ext=...").
+std::string_view TelUriNumber(std::string_view value) {
+    if (value.size() < 4 || !EqualsIgnoringCase(value.substr(0, 4), "tel:"))
+        return value;
+    value.remove_prefix(4);
+    return value.substr(0, value.find(';'));
+}
+
+} // namespace
+
+void VCardCard::Begin() {
+    fullName_[0] = composedName_[0] = company_[0] = '\0';
+    numberCount_ = 0;
+}
+
+bool VCardCard::Decoded(const VCardProperty& property, char*& value, std::size_t& size,
+                        std::uint32_t& codePage) {
+    // The line lies in the reader's own buffer, which it hands over writable.
+    value = const_cast<char*>(property.value.data());
+    size = property.value.size();
+    switch (ValueEncoding(property)) {
+    case VCardEncoding::Base64:
+        return false;
+    case VCardEncoding::QuotedPrintable:
+        size = DecodeQuotedPrintable(value, size);
+        break;
+    case VCardEncoding::Plain:
+        break;
+    }
+    codePage = CodePageOfCharset(Charset(property));
+    return true;
+}
+
+void VCardCard::Take(const VCardProperty& property) {
+    const std::string_view name = property.name;
+    if (EqualsIgnoringCase(name, "FN"))
+        TakeFullName(property);
+    else if (EqualsIgnoringCase(name, "N"))
+        TakeNameParts(property);
+    else if (EqualsIgnoringCase(name, "ORG"))
+        TakeCompany(property);
+    else if (EqualsIgnoringCase(name, "TEL") && HasType(property, "FAX"))
+        TakeFaxNumber(property);
+}
+
+void VCardCard::TakeFullName(const VCardProperty& property) {
+    char* value = nullptr;
+    std::size_t size = 0;
+    std::uint32_t codePage = 0;
+    if (fullName_[0] != '\0' || !Decoded(property, value, size, codePage))
+        return;
+    ValueComponents components(value, size, text_.LeadBytes(codePage), false);
+    std::string_view whole;
+    components.Next(whole);
+    text_.ToAnsi(whole, codePage, scratch_);
+    CopyName(scratch_.data(), fullName_);
+}
+
+void VCardCard::TakeNameParts(const VCardProperty& property) {
+    char* value = nullptr;
+    std::size_t size = 0;
+    std::uint32_t codePage = 0;
+    if (composedName_[0] != '\0' || !Decoded(property, value, size, codePage))
+        return;
+    // Family;Given;Middle;Prefix;Suffix: the last two are not part of the name.
+    ValueComponents components(value, size, text_.LeadBytes(codePage), true);
+    std::string* const parts[] = {&family_, &given_, &middle_};
+    for (std::string* part : parts) {
+        std::string_view component;
+        if (components.Next(component))
+            text_.ToAnsi(component, codePage, *part);
+        else
+            part->clear();
+    }
+    char composed[kComposedRoom];
+    ComposeName({given_, middle_, family_}, composed, sizeof composed);
+    CopyName(composed, composedName_);
+}
+
+void VCardCard::TakeCompany(const VCardProperty& property) {
+    char* value = nullptr;
+    std::size_t size = 0;
+    std::uint32_t codePage = 0;
+    if (company_[0] != '\0' || !Decoded(property, value, size, codePage))
+        return;
+    ValueComponents components(value, size, text_.LeadBytes(codePage), true);
+    std::string_view organisation;
+    components.Next(organisation);
+    text_.ToAnsi(organisation, codePage, scratch_);
+    CopyName(scratch_.data(), company_);
+}
+
+void VCardCard::TakeFaxNumber(const VCardProperty& property) {
+    char* value = nullptr;
+    std::size_t size = 0;
+    std::uint32_t codePage = 0;
+    if (!Decoded(property, value, size, codePage))
+        return;
+    ValueComponents components(value, size, text_.LeadBytes(codePage), false);
+    std::string_view whole;
+    components.Next(whole);
+    text_.ToAnsi(TelUriNumber(whole), codePage, scratch_);
+    const int length = CleanFaxNumber(scratch_.data());
+    if (length <= 0 || length > kMaxFieldLength)
+        return; // no number, or one longer than a record holds
+    if (numberCount_ == numbers_.size())
+        numbers_.emplace_back();
+    Field& number = numbers_[numberCount_++];
+    number.fill('\0');
+    std::memcpy(number.data(), scratch_.data(), static_cast<std::size_t>(length));
+}
+
+void VCardCard::End(int32_t& excludedCards) {
+    const char* name = fullName_[0] != '\0'       ? fullName_
+                       : composedName_[0] != '\0' ? composedName_
+                                                  : company_;
+    CsvCandidate candidate{};
+    std::memcpy(candidate.name, name, std::strlen(name));
+    for (std::size_t index = 0; index < numberCount_; ++index) {
+        std::memcpy(candidate.faxNumber, numbers_[index].data(), kCandidateFieldSize);
+        table_.Append(candidate);
+    }
+    if (numberCount_ > 0)
+        anyNumber_ = true;
+    else if (excludedCards < std::numeric_limits<int32_t>::max())
+        ++excludedCards;
+}
