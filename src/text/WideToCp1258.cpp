@@ -80,7 +80,9 @@ UnitBytes ConvertUnit(char16_t unit, std::uint32_t flags, const char* defaultCha
     } else if (FindCp1258Char(&unit, &byte)) {
         result.bytes[0] = static_cast<char>(byte);
         result.count = 1;
-    } else if (unit <= 0xFF) {
+    } else if (unit <= 0xFF && Cp1258CharOf(static_cast<unsigned char>(unit)) == unit) {
+        // A byte that stands for another character here (0xDE is a tone mark, 0xD0 is D with
+        // stroke) would change the text: such units go to the platform below.
         result.bytes[0] = static_cast<char>(unit);
         result.count = 1;
     } else {

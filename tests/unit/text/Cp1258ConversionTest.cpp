@@ -213,6 +213,13 @@ TEST(WideToCp1258, DefaultCharacterForWhatTheCodePageLacks) {
     EXPECT_FALSE(usedDefault); // reset on every call
     EXPECT_EQ(WideToCp1258(0, u"a\u4E00", -1, nullptr, 0, nullptr, &usedDefault), 3);
     EXPECT_TRUE(usedDefault);
+    // Latin-1 letters whose bytes stand for other characters here (a tone mark, D with stroke,
+    // the dong sign) are not written as those bytes: they read back as written, or the default
+    // character says they could not be.
+    for (const std::u16string letter : {u"a\u00DE", u"\u00D0", u"\u00F0", u"\u00FE"}) {
+        const Bytes bytes = ToCp1258(letter, 64, &usedDefault);
+        EXPECT_TRUE(usedDefault || ToWide(bytes.text).text == letter + u'\0') << bytes.text;
+    }
 }
 
 TEST(WideToCp1258, SurrogatesGoThroughOneUnitAtATime) {
