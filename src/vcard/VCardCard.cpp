@@ -51,26 +51,29 @@ bool VCardCard::Decoded(const VCardProperty& property, char*& value, std::size_t
 void VCardCard::Take(const VCardProperty& property) {
     const std::string_view name = property.name;
     if (EqualsIgnoringCase(name, "FN"))
-        TakeFullName(property);
+        TakeFirstPart(property, false, fullName_);
     else if (EqualsIgnoringCase(name, "N"))
         TakeNameParts(property);
     else if (EqualsIgnoringCase(name, "ORG"))
-        TakeCompany(property);
+        TakeFirstPart(property, true, company_);
     else if (EqualsIgnoringCase(name, "TEL") && HasType(property, "FAX"))
         TakeFaxNumber(property);
 }
 
-void VCardCard::TakeFullName(const VCardProperty& property) {
+// FN, and ORG (structured: its first part is the company), each taken from its first
+// non-empty property.
+void VCardCard::TakeFirstPart(const VCardProperty& property, bool structured,
+                              char (&target)[kCandidateFieldSize]) {
     char* value = nullptr;
     std::size_t size = 0;
     std::uint32_t codePage = 0;
-    if (fullName_[0] != '\0' || !Decoded(property, value, size, codePage))
+    if (target[0] != '\0' || !Decoded(property, value, size, codePage))
         return;
-    ValueComponents components(value, size, text_.LeadBytes(codePage), false);
-    std::string_view whole;
-    components.Next(whole);
-    text_.ToAnsi(whole, codePage, scratch_);
-    CopyName(scratch_.data(), fullName_);
+    ValueComponents components(value, size, text_.LeadBytes(codePage), structured);
+    std::string_view first;
+    components.Next(first);
+    text_.ToAnsi(first, codePage, scratch_);
+    CopyName(scratch_.data(), target);
 }
 
 void VCardCard::TakeNameParts(const VCardProperty& property) {
@@ -92,19 +95,6 @@ void VCardCard::TakeNameParts(const VCardProperty& property) {
     char composed[kComposedRoom];
     ComposeName({given_, middle_, family_}, composed, sizeof composed);
     CopyName(composed, composedName_);
-}
-
-void VCardCard::TakeCompany(const VCardProperty& property) {
-    char* value = nullptr;
-    std::size_t size = 0;
-    std::uint32_t codePage = 0;
-    if (company_[0] != '\0' || !Decoded(property, value, size, codePage))
-        return;
-    ValueComponents components(value, size, text_.LeadBytes(codePage), true);
-    std::string_view organisation;
-    components.Next(organisation);
-    text_.ToAnsi(organisation, codePage, scratch_);
-    CopyName(scratch_.data(), company_);
 }
 
 void VCardCard::TakeFaxNumber(const VCardProperty& property) {

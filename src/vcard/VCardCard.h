@@ -35,9 +35,9 @@ class VCardCard {
     // The value's bytes after its transfer encoding; false for a base64 value, which is skipped.
     bool Decoded(const VCardProperty& property, char*& value, std::size_t& size,
                  std::uint32_t& codePage);
-    void TakeFullName(const VCardProperty& property);
+    void TakeFirstPart(const VCardProperty& property, bool structured,
+                       char (&target)[kCandidateFieldSize]);
     void TakeNameParts(const VCardProperty& property);
-    void TakeCompany(const VCardProperty& property);
     void TakeFaxNumber(const VCardProperty& property);
 
     CsvCandidateTable& table_;
