@@ -78,6 +78,9 @@ std::span<const HeaderWord> HeaderWords() {
 
 bool HeaderIsWord(std::string_view header, std::string_view word, std::string_view* number) {
     header = WithoutSpaces(header);
+    // Every character of the word takes at least one of the header's ("#" at least one digit).
+    if (header.size() < word.size())
+        return false;
     if (!IsAscii(word))
         return header == word;
     std::size_t length = 0;
