@@ -29,9 +29,10 @@ int* NameSlot(NameColumns& columns, HeaderRole role) {
 NameColumns FindNameColumns(std::span<char* const> headerFields) {
     NameColumns columns;
     for (std::size_t index = 0; index < headerFields.size(); ++index) {
+        const std::string_view field = headerFields[index]; // measured once for all the words
         for (const HeaderWord& word : HeaderWords()) {
             int* slot = NameSlot(columns, word.role);
-            if (slot && *slot < 0 && HeaderIsWord(headerFields[index], word.word))
+            if (slot && *slot < 0 && HeaderIsWord(field, word.word))
                 *slot = static_cast<int>(index);
         }
     }
