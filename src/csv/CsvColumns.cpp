@@ -3,6 +3,7 @@
 #include "csv/CsvHeaderWords.h"
 #include "csv/CsvPhoneColumns.h"
 #include "text/FixedTexts.h"
+#include "text/TextViews.h"
 
 #include <string_view>
 
@@ -25,14 +26,22 @@ int* NameSlot(NameColumns& columns, HeaderRole role) {
     }
 }
 
+bool AllFound(const NameColumns& columns) {
+    return columns.wholeName >= 0 && columns.given >= 0 && columns.middle >= 0 &&
+           columns.family >= 0 && columns.company >= 0;
+}
+
 // Each part of the name comes from the first field that is one of its words.
 NameColumns FindNameColumns(std::span<char* const> headerFields) {
     NameColumns columns;
-    for (std::size_t index = 0; index < headerFields.size(); ++index) {
-        const std::string_view field = headerFields[index]; // measured once for all the words
+    for (std::size_t index = 0; index < headerFields.size() && !AllFound(columns); ++index) {
+        // Measured and trimmed once for all the words; no word is empty.
+        const std::string_view field = WithoutSpaces(headerFields[index]);
+        if (field.empty())
+            continue;
         for (const HeaderWord& word : HeaderWords()) {
             int* slot = NameSlot(columns, word.role);
-            if (slot && *slot < 0 && HeaderIsWord(field, word.word))
+            if (slot && *slot < 0 && TrimmedHeaderIsWord(field, word.word))
                 *slot = static_cast<int>(index);
         }
     }

@@ -70,6 +70,13 @@ bool StartsWithAsciiWord(std::string_view text, std::string_view word, std::size
     return true;
 }
 
+// Whether `text` may start with `word`: its first byte is the word's, letters without case. Most
+// headers differ from most words there; "#" is left to the full comparison.
+bool MayStartWith(std::string_view text, std::string_view word) {
+    return word.empty() || word.front() == '#' ||
+           (!text.empty() && LowerAscii(text.front()) == LowerAscii(word.front()));
+}
+
 } // namespace
 
 std::span<const HeaderWord> HeaderWords() {
@@ -77,9 +84,12 @@ std::span<const HeaderWord> HeaderWords() {
 }
 
 bool HeaderIsWord(std::string_view header, std::string_view word, std::string_view* number) {
-    header = WithoutSpaces(header);
+    return TrimmedHeaderIsWord(WithoutSpaces(header), word, number);
+}
+
+bool TrimmedHeaderIsWord(std::string_view header, std::string_view word, std::string_view* number) {
     // Every character of the word takes at least one of the header's ("#" at least one digit).
-    if (header.size() < word.size())
+    if (header.size() < word.size() || !MayStartWith(header, word))
         return false;
     if (!IsAscii(word))
         return header == word;
@@ -93,7 +103,8 @@ bool ContainsWord(const char* text, std::string_view word) {
         return all.find(word) != std::string_view::npos;
     std::size_t length = 0;
     for (std::size_t at = 0; at < all.size();) {
-        if (StartsWithAsciiWord(all.substr(at), word, length, nullptr))
+        const std::string_view rest = all.substr(at);
+        if (MayStartWith(rest, word) && StartsWithAsciiWord(rest, word, length, nullptr))
             return true;
         // Two-byte characters are stepped over whole: their second byte may look like a letter.
         at += IsDoubleByteStart(text + at) && at + 1 < all.size() ? 2 : 1;

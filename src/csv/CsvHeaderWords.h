@@ -30,6 +30,11 @@ std::span<const HeaderWord> HeaderWords();
 bool HeaderIsWord(std::string_view header, std::string_view word,
                   std::string_view* number = nullptr);
 
+// HeaderIsWord for a header already without its leading and trailing spaces, so that a header
+// compared with many words is trimmed once.
+bool TrimmedHeaderIsWord(std::string_view header, std::string_view word,
+                         std::string_view* number = nullptr);
+
 // Whether the zero-terminated `text` contains `word`: an ASCII word without case and starting at
 // a character boundary, any other word byte for byte.
 bool ContainsWord(const char* text, std::string_view word);

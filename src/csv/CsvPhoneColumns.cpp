@@ -1,6 +1,7 @@
 #include "csv/CsvPhoneColumns.h"
 
 #include "csv/CsvHeaderWords.h"
+#include "text/TextViews.h"
 
 #include <algorithm>
 #include <cstring>
@@ -21,11 +22,14 @@ struct PhoneColumns {
 
 // The field's role among the phone columns, with its number; false for any other field.
 bool PhoneRole(const char* field, HeaderRole& role, std::string_view& number) {
+    const std::string_view header = WithoutSpaces(field); // trimmed once for all the words
+    if (header.empty())
+        return false;
     for (const HeaderWord& word : HeaderWords()) {
         const bool phone = word.role == HeaderRole::PhoneType ||
                            word.role == HeaderRole::PhoneLabel ||
                            word.role == HeaderRole::PhoneValue;
-        if (phone && HeaderIsWord(field, word.word, &number)) {
+        if (phone && TrimmedHeaderIsWord(header, word.word, &number)) {
             role = word.role;
             return true;
         }
