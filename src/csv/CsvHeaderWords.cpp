@@ -4,6 +4,7 @@
 #include "text/FixedTexts.h"
 #include "text/TextViews.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -38,6 +39,12 @@ constexpr std::array kWords = {
     HeaderWord{PhoneLabel, "Phone # - Label"},
     HeaderWord{PhoneValue, "Phone # - Value"},
 };
+
+static_assert(std::is_sorted(kWords.begin(), kWords.end(),
+                             [](const HeaderWord& a, const HeaderWord& b) {
+                                 return a.role < b.role;
+                             }),
+              "each role's words follow those of the roles before it");
 
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -81,6 +88,14 @@ bool MayStartWith(std::string_view text, std::string_view word) {
 
 std::span<const HeaderWord> HeaderWords() {
     return kWords;
+}
+
+std::span<const HeaderWord> HeaderWordsOf(HeaderRole first, HeaderRole last) {
+    const auto begin = std::find_if(kWords.begin(), kWords.end(),
+                                    [first](const HeaderWord& word) { return word.role >= first; });
+    const auto end = std::find_if(begin, kWords.end(),
+                                  [last](const HeaderWord& word) { return word.role > last; });
+    return {begin, end};
 }
 
 bool HeaderIsWord(std::string_view header, std::string_view word, std::string_view* number) {
