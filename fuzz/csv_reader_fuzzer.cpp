@@ -5,6 +5,7 @@
 #include "csv/CsvReader.h"
 #include "session/SourceFailures.h"
 #include "text/FieldHelpers.h"
+#include "text/TextViews.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -81,13 +82,7 @@ struct ConvertedCounts {
 };
 
 ConvertedCounts CountConverted(std::string_view bytes) {
-    std::size_t lineFeeds = 0, returns = 0, colons = 0;
-    for (const char byte : bytes) {
-        lineFeeds += byte == '\n';
-        returns += byte == '\r';
-        colons += byte == ':';
-    }
-    return {lineFeeds + returns, colons};
+    return {CountByte(bytes, '\n') + CountByte(bytes, '\r'), CountByte(bytes, ':')};
 }
 
 // At most one candidate per row and fax column, one fax column for type 4 and at most one per

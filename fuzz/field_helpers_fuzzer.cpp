@@ -105,9 +105,17 @@ void CheckCleanFaxNumber(std::string_view text) {
     HeapText number(text);
     std::string expected;
     const std::string_view view = number.View();
+    // The platform is asked once per byte value, not once per byte: -1 until asked.
+    signed char lead[256];
+    std::memset(lead, -1, sizeof lead);
+    const auto isLead = [&lead](unsigned char byte) {
+        if (lead[byte] < 0)
+            lead[byte] = platform::IsLeadByte(platform::kCodePageAnsi, byte) ? 1 : 0;
+        return lead[byte] == 1;
+    };
     for (std::size_t at = 0; at < view.size(); ++at) {
         const auto byte = static_cast<unsigned char>(view[at]);
-        if (at + 1 < view.size() && platform::IsLeadByte(platform::kCodePageAnsi, byte)) {
+        if (at + 1 < view.size() && isLead(byte)) {
             if (const char ascii = DoubleByteNumberCharacterAsAscii(
                     platform::AnsiCodePage(), byte, static_cast<unsigned char>(view[at + 1])))
                 expected += ascii;

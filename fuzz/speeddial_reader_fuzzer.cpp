@@ -7,6 +7,7 @@
 #include "speeddial/SpeedDialPicker.h"
 #include "speeddial/SpeedDialReader.h"
 #include "speeddial/SpeedDialWriter.h"
+#include "text/TextViews.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -99,7 +100,7 @@ void CheckRead(const SpeedDialState& state, const SessionLists& lists, int recor
     for (const StringList* list : {&lists.pickedRecords, &lists.confidentialTexts,
                                    &lists.relayTexts, &lists.fcodeTexts, &lists.modeTexts})
         FUZZ_REQUIRE(list->Size() == count);
-    const auto lineFeeds = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    const std::size_t lineFeeds = CountByte(bytes, '\n');
     FUZZ_REQUIRE(excludedLines >= 0 &&
                  count + static_cast<std::size_t>(excludedLines) <= lineFeeds);
     const int32_t version = state.format.ewsFormatVersion;

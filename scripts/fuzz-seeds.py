@@ -16,7 +16,8 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 EXAMPLES = ROOT / "examples"
 CORPUS = ROOT / "fuzz" / "corpus"
 
-CODE_PAGES = [950, 1258, 932, 936, 1252]  # kAnsiCodePages of fuzz/FuzzSupport.h
+# kAnsiCodePages of fuzz/FuzzSupport.h, in its order: Big5 takes the first four picks.
+CODE_PAGES = [950, 950, 950, 950, 1258, 932, 936, 1252]
 
 
 class Tail:

@@ -4,6 +4,7 @@
 #include "text/FixedTexts.h"
 #include "text/TextViews.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -39,6 +40,12 @@ constexpr std::array kWords = {
     HeaderWord{PhoneValue, "Phone # - Value"},
 };
 
+static_assert(std::is_sorted(kWords.begin(), kWords.end(),
+                             [](const HeaderWord& a, const HeaderWord& b) {
+                                 return a.role < b.role;
+                             }),
+              "each role's words follow those of the roles before it");
+
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -70,14 +77,35 @@ bool StartsWithAsciiWord(std::string_view text, std::string_view word, std::size
     return true;
 }
 
+// Whether `text` may start with `word`: its first byte is the word's, letters without case. Most
+// headers differ from most words there; "#" is left to the full comparison.
+bool MayStartWith(std::string_view text, std::string_view word) {
+    return word.empty() || word.front() == '#' ||
+           (!text.empty() && LowerAscii(text.front()) == LowerAscii(word.front()));
+}
+
 } // namespace
 
 std::span<const HeaderWord> HeaderWords() {
     return kWords;
 }
 
+std::span<const HeaderWord> HeaderWordsOf(HeaderRole first, HeaderRole last) {
+    const auto begin = std::find_if(kWords.begin(), kWords.end(),
+                                    [first](const HeaderWord& word) { return word.role >= first; });
+    const auto end = std::find_if(begin, kWords.end(),
+                                  [last](const HeaderWord& word) { return word.role > last; });
+    return {begin, end};
+}
+
 bool HeaderIsWord(std::string_view header, std::string_view word, std::string_view* number) {
-    header = WithoutSpaces(header);
+    return TrimmedHeaderIsWord(WithoutSpaces(header), word, number);
+}
+
+bool TrimmedHeaderIsWord(std::string_view header, std::string_view word, std::string_view* number) {
+    // Every character of the word takes at least one of the header's ("#" at least one digit).
+    if (header.size() < word.size() || !MayStartWith(header, word))
+        return false;
     if (!IsAscii(word))
         return header == word;
     std::size_t length = 0;
@@ -90,7 +118,8 @@ bool ContainsWord(const char* text, std::string_view word) {
         return all.find(word) != std::string_view::npos;
     std::size_t length = 0;
     for (std::size_t at = 0; at < all.size();) {
-        if (StartsWithAsciiWord(all.substr(at), word, length, nullptr))
+        const std::string_view rest = all.substr(at);
+        if (MayStartWith(rest, word) && StartsWithAsciiWord(rest, word, length, nullptr))
             return true;
         // Two-byte characters are stepped over whole: their second byte may look like a letter.
         at += IsDoubleByteStart(text + at) && at + 1 < all.size() ? 2 : 1;

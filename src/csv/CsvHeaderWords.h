@@ -21,14 +21,23 @@ struct HeaderWord {
     std::string_view word; // in the ANSI code page; "#" stands for a column number
 };
 
-// Every header word, in the order in which each role's words are looked for.
+// Every header word, in the order in which each role's words are looked for; the words of a
+// role follow those of the roles before it in HeaderRole.
 std::span<const HeaderWord> HeaderWords();
+
+// The words of the roles from `first` to `last`, in HeaderRole's order.
+std::span<const HeaderWord> HeaderWordsOf(HeaderRole first, HeaderRole last);
 
 // Whether `header`, without its leading and trailing spaces, is `word`: ASCII words without case,
 // other words byte for byte. A "#" in the word stands for one or more digits, which `number`
 // receives.
 bool HeaderIsWord(std::string_view header, std::string_view word,
                   std::string_view* number = nullptr);
+
+// HeaderIsWord for a header already without its leading and trailing spaces, so that a header
+// compared with many words is trimmed once.
+bool TrimmedHeaderIsWord(std::string_view header, std::string_view word,
+                         std::string_view* number = nullptr);
 
 // Whether the zero-terminated `text` contains `word`: an ASCII word without case and starting at
 // a character boundary, any other word byte for byte.

@@ -1,6 +1,7 @@
 #include "csv/CsvPhoneColumns.h"
 
 #include "csv/CsvHeaderWords.h"
+#include "text/TextViews.h"
 
 #include <algorithm>
 #include <cstring>
@@ -20,12 +21,13 @@ struct PhoneColumns {
 };
 
 // The field's role among the phone columns, with its number; false for any other field.
-bool PhoneRole(const char* field, HeaderRole& role, std::string_view& number) {
-    for (const HeaderWord& word : HeaderWords()) {
-        const bool phone = word.role == HeaderRole::PhoneType ||
-                           word.role == HeaderRole::PhoneLabel ||
-                           word.role == HeaderRole::PhoneValue;
-        if (phone && HeaderIsWord(field, word.word, &number)) {
+bool PhoneRole(const char* field, std::span<const HeaderWord> phoneWords, HeaderRole& role,
+               std::string_view& number) {
+    const std::string_view header = WithoutSpaces(field); // trimmed once for all the words
+    if (header.empty())
+        return false;
+    for (const HeaderWord& word : phoneWords) {
+        if (TrimmedHeaderIsWord(header, word.word, &number)) {
             role = word.role;
             return true;
         }
@@ -34,8 +36,8 @@ bool PhoneRole(const char* field, HeaderRole& role, std::string_view& number) {
 }
 
 bool HoldsFaxWord(const char* text) {
-    for (const HeaderWord& word : HeaderWords()) {
-        if (word.role == HeaderRole::Fax && ContainsWord(text, word.word))
+    for (const HeaderWord& word : HeaderWordsOf(HeaderRole::Fax, HeaderRole::Fax)) {
+        if (ContainsWord(text, word.word))
             return true;
     }
     return false;
@@ -44,11 +46,12 @@ bool HoldsFaxWord(const char* text) {
 } // namespace
 
 std::vector<FaxColumn> FindPhoneValueColumns(std::span<char* const> headerFields) {
+    const auto phoneWords = HeaderWordsOf(HeaderRole::PhoneType, HeaderRole::PhoneValue);
     std::vector<PhoneColumns> phones;
     for (std::size_t index = 0; index < headerFields.size(); ++index) {
         HeaderRole role{};
         std::string_view number;
-        if (!PhoneRole(headerFields[index], role, number))
+        if (!PhoneRole(headerFields[index], phoneWords, role, number))
             continue;
         auto phone = phones.begin();
         while (phone != phones.end() && phone->number != number)

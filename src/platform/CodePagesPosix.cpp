@@ -9,6 +9,7 @@
 #include <unicode/ustring.h>
 #include <unicode/utf16.h>
 
+#include <array>
 #include <atomic>
 #include <bitset>
 #include <cstdio>
@@ -60,8 +61,24 @@ bool IsUtfCodePage(std::uint32_t codePage) {
     return codePage == kCodePageUtf8 || codePage == kCodePageUtf7;
 }
 
-// The converter for a resolved code page; empty for one the system does not know.
-Converter OpenConverter(std::uint32_t codePage) {
+// The converter for a resolved code page, reset; null for one the system does not know. It stays
+// valid until the next call for another code page. The thread keeps a few converters open:
+// callers convert a few units at a time, and opening one (a search of ICU's names) costs more
+// than that. Every caller sets the callbacks and the fallback it converts with. No allocation
+// of the program's: what the fault-injection tests count stays as it was.
+UConverter* OpenConverter(std::uint32_t codePage) {
+    struct OpenOne {
+        std::uint32_t codePage = 0;
+        Converter converter;
+    };
+    thread_local std::array<OpenOne, 8> open;
+    thread_local std::size_t nextSlot = 0;
+    for (const OpenOne& one : open) {
+        if (one.converter && one.codePage == codePage) {
+            ucnv_reset(one.converter.get());
+            return one.converter.get();
+        }
+    }
     char name[24] = "UTF-8";
     if (codePage == kCodePageUtf7)
         std::snprintf(name, sizeof name, "UTF-7");
@@ -71,7 +88,11 @@ Converter OpenConverter(std::uint32_t codePage) {
     Converter converter(ucnv_open(name, &status));
     if (U_FAILURE(status))
         return nullptr;
-    return converter;
+    OpenOne& slot = open[nextSlot];
+    nextSlot = (nextSlot + 1) % open.size();
+    slot.codePage = codePage;
+    slot.converter = std::move(converter);
+    return slot.converter.get();
 }
 
 // What replaces a character the target code page cannot hold.
@@ -207,30 +228,47 @@ const AnsiLeadBytes& AnsiLeadByteTable() {
 
 void SetAnsiCodePage(std::uint32_t codePage) {
     ansiCodePage.store(codePage);
+    // Tests switch among a few code pages, fuzz targets for every input: each one's table is
+    // taken once.
+    static std::array<AnsiLeadBytes, 8> taken{};
+    static std::size_t takenCount = 0;
+    for (std::size_t i = 0; i < takenCount; ++i) {
+        if (taken[i].codePage == codePage) {
+            CurrentLeadBytes() = taken[i];
+            return;
+        }
+    }
     CurrentLeadBytes() = LeadBytesOf(codePage);
+    if (takenCount < taken.size())
+        taken[takenCount++] = CurrentLeadBytes();
 }
 void SetNormalizationAvailable(bool available) {
     normalizationAvailable.store(available);
 }
 
 bool IsLeadByte(std::uint32_t codePage, unsigned char byte) {
-    // Asked for every byte of a text: keep the last code page's lead bytes.
-    thread_local LeadByteTable table;
+    // Asked for every byte of a text: keep the lead bytes of the last few code pages.
+    thread_local std::array<LeadByteTable, 8> tables;
+    thread_local std::size_t nextTable = 0;
     codePage = ResolveCodePage(codePage);
-    if (!table.known || table.codePage != codePage) {
-        Converter converter = OpenConverter(codePage);
-        if (!converter) {
-            lastError = kErrorInvalidParameter;
-            return false;
-        }
-        table = LeadByteTable{codePage, true, {}};
-        UBool starters[256] = {};
-        UErrorCode status = U_ZERO_ERROR;
-        ucnv_getStarters(converter.get(), starters, &status);
-        if (U_SUCCESS(status)) {
-            for (int i = 0; i < 256; ++i)
-                table.leads[static_cast<std::size_t>(i)] = starters[i] != 0;
-        }
+    for (const LeadByteTable& known : tables) {
+        if (known.known && known.codePage == codePage)
+            return known.leads[byte];
+    }
+    UConverter* converter = OpenConverter(codePage);
+    if (!converter) {
+        lastError = kErrorInvalidParameter;
+        return false;
+    }
+    LeadByteTable& table = tables[nextTable];
+    nextTable = (nextTable + 1) % tables.size();
+    table = LeadByteTable{codePage, true, {}};
+    UBool starters[256] = {};
+    UErrorCode status = U_ZERO_ERROR;
+    ucnv_getStarters(converter, starters, &status);
+    if (U_SUCCESS(status)) {
+        for (int i = 0; i < 256; ++i)
+            table.leads[static_cast<std::size_t>(i)] = starters[i] != 0;
     }
     return table.leads[byte];
 }
@@ -247,21 +285,21 @@ int MultiByteToWide(std::uint32_t codePage, std::uint32_t flags, const char* sou
             : (flags & ~kMbAllFlags) != 0 ||
                   (flags & (kMbPrecomposed | kMbComposite)) == (kMbPrecomposed | kMbComposite))
         return Fail(kErrorInvalidFlags);
-    Converter converter = OpenConverter(codePage);
+    UConverter* converter = OpenConverter(codePage);
     if (!converter)
         return Fail(kErrorInvalidParameter);
+    ucnv_setFallback(converter, false);
     UErrorCode status = U_ZERO_ERROR;
     if (flags & kMbErrInvalidChars)
-        ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
-                            &status);
+        ucnv_setToUCallBack(converter, UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
     else
-        ucnv_setToUCallBack(converter.get(), ReplaceInvalidCallback,
+        ucnv_setToUCallBack(converter, ReplaceInvalidCallback,
                             IsUtfCodePage(codePage) ? &kUtfReplacement : &kDefaultReplacement,
                             nullptr, nullptr, &status);
 
     const int length =
         sourceLength == -1 ? static_cast<int>(std::strlen(source)) + 1 : sourceLength;
-    const int needed = ucnv_toUChars(converter.get(), nullptr, 0, source, length, &status);
+    const int needed = ucnv_toUChars(converter, nullptr, 0, source, length, &status);
     if (status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(status))
         return Fail(kErrorNoUnicodeTranslation);
     if (targetLength == 0)
@@ -269,8 +307,8 @@ int MultiByteToWide(std::uint32_t codePage, std::uint32_t flags, const char* sou
     if (needed > targetLength)
         return Fail(kErrorInsufficientBuffer);
     status = U_ZERO_ERROR;
-    ucnv_resetToUnicode(converter.get());
-    ucnv_toUChars(converter.get(), target, targetLength, source, length, &status);
+    ucnv_resetToUnicode(converter);
+    ucnv_toUChars(converter, target, targetLength, source, length, &status);
     if (U_FAILURE(status))
         return Fail(kErrorNoUnicodeTranslation);
     return needed;
@@ -296,14 +334,14 @@ int ConvertFromWide(std::uint32_t codePage, std::uint32_t flags, const char16_t*
             : (codePage == kCodePageUtf7 ? 0 : kWcAllFlags & ~kWcErrInvalidChars);
     if ((flags & ~allowed) != 0)
         return Fail(kErrorInvalidFlags);
-    Converter converter = OpenConverter(codePage);
+    UConverter* converter = OpenConverter(codePage);
     if (!converter)
         return Fail(kErrorInvalidParameter);
 
     int length = sourceLength == -1 ? u_strlen(source) + 1 : sourceLength;
     std::u16string composed;
     if (flags & kWcCompositeCheck) {
-        composed = ComposePairs(converter.get(), source, length);
+        composed = ComposePairs(converter, source, length);
         source = composed.data();
         length = static_cast<int>(composed.size());
     }
@@ -322,15 +360,14 @@ int ConvertFromWide(std::uint32_t codePage, std::uint32_t flags, const char16_t*
         }
     }
     UErrorCode status = U_ZERO_ERROR;
-    ucnv_setFromUCallBack(converter.get(), SubstituteCallback, &substitution, nullptr, nullptr,
-                          &status);
-    ucnv_setFallback(converter.get(), (flags & kWcNoBestFitChars) == 0);
+    ucnv_setFromUCallBack(converter, SubstituteCallback, &substitution, nullptr, nullptr, &status);
+    ucnv_setFallback(converter, (flags & kWcNoBestFitChars) == 0);
 
     // No character takes more than four bytes per UTF-16 unit.
     std::vector<char> bytes(static_cast<std::size_t>(length) * 4 + 8);
     status = U_ZERO_ERROR;
-    const int size = ucnv_fromUChars(converter.get(), bytes.data(),
-                                     static_cast<int32_t>(bytes.size()), source, length, &status);
+    const int size = ucnv_fromUChars(converter, bytes.data(), static_cast<int32_t>(bytes.size()),
+                                     source, length, &status);
     if (U_FAILURE(status))
         return Fail(kErrorNoUnicodeTranslation);
     if (usedDefault)

@@ -1,5 +1,7 @@
 #include "speeddial/ColumnSearch.h"
 
+#include "text/TextViews.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <string_view>
@@ -10,10 +12,7 @@ namespace {
 constexpr std::size_t kColumnBeyondEveryLine = 1u << 20;
 
 int ColumnOf(std::string_view line, std::size_t openingComma) {
-    const auto commas =
-        static_cast<std::size_t>(std::count(
-            line.begin(), line.begin() + static_cast<std::ptrdiff_t>(openingComma), ',')) +
-        1;
+    const std::size_t commas = CountByte(line.substr(0, openingComma), ',') + 1;
     return static_cast<int>(std::min(commas, kColumnBeyondEveryLine));
 }
 

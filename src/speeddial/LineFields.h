@@ -6,7 +6,7 @@
 
 class LineFields {
   public:
-    LineFields() { fields_.fill(nullptr); }
+    LineFields() : fields_{} {} // all null, set in one block
     LineFields(const LineFields&) = delete;
     LineFields& operator=(const LineFields&) = delete;
 

@@ -5,6 +5,7 @@
 #include "text/AsciiRuns.h"
 #include "text/CodePageConversion.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <climits>
@@ -24,8 +25,10 @@ constexpr std::size_t kPieceBytes = 64 * 1024;
 // character.
 class WidePieces {
   public:
+    // A piece of n bytes gives at most n units, so a short text takes no more room than its size.
     WidePieces(UnicodeForm form, const char* text, std::size_t size)
-        : form_(form), text_(text), size_(size), units_(new (std::nothrow) char16_t[kPieceBytes]) {}
+        : form_(form), text_(text), size_(size), room_(size == 0 ? 1 : std::min(size, kPieceBytes)),
+          units_(new (std::nothrow) char16_t[room_]) {}
 
     bool Ready() const { return units_ != nullptr; }
 
@@ -55,7 +58,7 @@ class WidePieces {
         }
         const int count = CodePageToWide(platform::kCodePageUtf8, 0, text_ + position_,
                                          static_cast<int>(end - position_), units_.get(),
-                                         static_cast<int>(kPieceBytes));
+                                         static_cast<int>(room_));
         position_ = end;
         return count > 0 ? count : -1;
     }
@@ -94,6 +97,7 @@ class WidePieces {
     const char* text_;
     std::size_t size_;
     std::size_t position_ = 0;
+    std::size_t room_; // units
     std::unique_ptr<char16_t[]> units_;
 };
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -90,6 +91,15 @@ TEST(UnicodeToAnsi, CharactersOfNumbersTheCodePageLacksBecomeTheirAsciiStandIns)
     AnsiCodePageScope western(1252);
     EXPECT_EQ(FromUtf8("1\u00A02"), "1\xA0"
                                     "2");
+}
+
+TEST(UnicodeToAnsi, TextsOfAsManyUnitsAsBytesConvertWhole) {
+    // Every byte an invalid unit, or a character beyond the plane alone: the most units a
+    // short text can give.
+    const std::pair<std::string, std::string> cases[] = {
+        {"\xFF", "?"}, {"\x80\x80\x80", "???"}, {"a", "a"}, {"\xF0\x9F\x93\xA0", "?"}};
+    for (const auto& [utf8, expected] : cases)
+        EXPECT_EQ(FromUtf8(utf8), expected) << utf8;
 }
 
 TEST(UnicodeToAnsi, OddLastByteOfUtf16IsOneDefaultCharacter) {
