@@ -11,10 +11,10 @@ of processor time, and the ratios are the medians of each round's own ratios, so
 busy with other work slows both sides of a ratio alike.
 """
 import contextlib
-import importlib.util
 import json
 import os
 import re
+import runpy
 import statistics
 import subprocess
 import sys
@@ -36,10 +36,7 @@ LABELS = {
 
 def python_reader():
     path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "python-csv-read.py")
-    spec = importlib.util.spec_from_file_location("python_csv_read", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
-    return module
+    return runpy.run_path(path)["read"]
 
 
 def run_benchmarks(bench_dir: str, book: str) -> dict:
@@ -81,7 +78,7 @@ def main() -> int:
         measured = run_benchmarks(bench_dir, book)
         for encoding in PYTHON_ENCODINGS:
             with contextlib.redirect_stdout(None):
-                measured[encoding] = reader.read(book, encoding)
+                measured[encoding] = reader(book, encoding)
         for name, rate in measured.items():
             rates.setdefault(name, []).append(rate)
 
