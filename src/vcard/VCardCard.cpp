@@ -30,22 +30,22 @@ void VCardCard::Begin() {
     numberCount_ = 0;
 }
 
-bool VCardCard::Decoded(const VCardProperty& property, char*& value, std::size_t& size,
-                        std::uint32_t& codePage) {
+std::optional<VCardCard::DecodedValue> VCardCard::Decoded(const VCardProperty& property,
+                                                          bool split) {
     // The line lies in the reader's own buffer, which it hands over writable.
-    value = const_cast<char*>(property.value.data());
-    size = property.value.size();
+    char* value = const_cast<char*>(property.value.data());
+    std::size_t size = property.value.size();
     switch (ValueEncoding(property)) {
     case VCardEncoding::Base64:
-        return false;
+        return std::nullopt;
     case VCardEncoding::QuotedPrintable:
         size = DecodeQuotedPrintable(value, size);
         break;
     case VCardEncoding::Plain:
         break;
     }
-    codePage = CodePageOfCharset(Charset(property));
-    return true;
+    const std::uint32_t codePage = CodePageOfCharset(Charset(property));
+    return DecodedValue{ValueComponents(value, size, text_.LeadBytes(codePage), split), codePage};
 }
 
 void VCardCard::Take(const VCardProperty& property) {
@@ -64,31 +64,29 @@ void VCardCard::Take(const VCardProperty& property) {
 // non-empty property.
 void VCardCard::TakeFirstPart(const VCardProperty& property, bool structured,
                               char (&target)[kCandidateFieldSize]) {
-    char* value = nullptr;
-    std::size_t size = 0;
-    std::uint32_t codePage = 0;
-    if (target[0] != '\0' || !Decoded(property, value, size, codePage))
+    if (target[0] != '\0')
         return;
-    ValueComponents components(value, size, text_.LeadBytes(codePage), structured);
+    auto decoded = Decoded(property, structured);
+    if (!decoded)
+        return;
     std::string_view first;
-    components.Next(first);
-    text_.ToAnsi(first, codePage, scratch_);
+    decoded->components.Next(first);
+    text_.ToAnsi(first, decoded->codePage, scratch_);
     CopyName(scratch_.data(), target);
 }
 
 void VCardCard::TakeNameParts(const VCardProperty& property) {
-    char* value = nullptr;
-    std::size_t size = 0;
-    std::uint32_t codePage = 0;
-    if (composedName_[0] != '\0' || !Decoded(property, value, size, codePage))
+    if (composedName_[0] != '\0')
         return;
     // Family;Given;Middle;Prefix;Suffix: the last two are not part of the name.
-    ValueComponents components(value, size, text_.LeadBytes(codePage), true);
+    auto decoded = Decoded(property, true);
+    if (!decoded)
+        return;
     std::string* const parts[] = {&family_, &given_, &middle_};
     for (std::string* part : parts) {
         std::string_view component;
-        if (components.Next(component))
-            text_.ToAnsi(component, codePage, *part);
+        if (decoded->components.Next(component))
+            text_.ToAnsi(component, decoded->codePage, *part);
         else
             part->clear();
     }
@@ -98,15 +96,12 @@ void VCardCard::TakeNameParts(const VCardProperty& property) {
 }
 
 void VCardCard::TakeFaxNumber(const VCardProperty& property) {
-    char* value = nullptr;
-    std::size_t size = 0;
-    std::uint32_t codePage = 0;
-    if (!Decoded(property, value, size, codePage))
+    auto decoded = Decoded(property, false);
+    if (!decoded)
         return;
-    ValueComponents components(value, size, text_.LeadBytes(codePage), false);
     std::string_view whole;
-    components.Next(whole);
-    text_.ToAnsi(TelUriNumber(whole), codePage, scratch_);
+    decoded->components.Next(whole);
+    text_.ToAnsi(TelUriNumber(whole), decoded->codePage, scratch_);
     const int length = CleanFaxNumber(scratch_.data());
     if (length <= 0 || length > kMaxFieldLength)
         return; // no number, or one longer than a record holds

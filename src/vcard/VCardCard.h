@@ -5,9 +5,11 @@
 #include "csv/CsvCandidateTable.h"
 #include "vcard/VCardProperty.h"
 #include "vcard/VCardText.h"
+#include "vcard/VCardValue.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,9 +34,13 @@ class VCardCard {
   private:
     using Field = std::array<char, kCandidateFieldSize>;
 
-    // The value's bytes after its transfer encoding; false for a base64 value, which is skipped.
-    bool Decoded(const VCardProperty& property, char*& value, std::size_t& size,
-                 std::uint32_t& codePage);
+    struct DecodedValue {
+        ValueComponents components;
+        std::uint32_t codePage;
+    };
+    // The value's components after its transfer encoding (`split`: at each ";"), with the code
+    // page of its charset; none for a base64 value, which is skipped.
+    std::optional<DecodedValue> Decoded(const VCardProperty& property, bool split);
     void TakeFirstPart(const VCardProperty& property, bool structured,
                        char (&target)[kCandidateFieldSize]);
     void TakeNameParts(const VCardProperty& property);
