@@ -4,8 +4,8 @@
 #include "FuzzSupport.h"
 #include "csv/CsvReader.h"
 #include "session/SourceFailures.h"
+#include "text/ByteSearch.h"
 #include "text/FieldHelpers.h"
-#include "text/TextViews.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -82,7 +82,9 @@ struct ConvertedCounts {
 };
 
 ConvertedCounts CountConverted(std::string_view bytes) {
-    return {CountByte(bytes, '\n') + CountByte(bytes, '\r'), CountByte(bytes, ':')};
+    return {CountByte(bytes.data(), bytes.size(), '\n') +
+                CountByte(bytes.data(), bytes.size(), '\r'),
+            CountByte(bytes.data(), bytes.size(), ':')};
 }
 
 // At most one candidate per row and fax column, one fax column for type 4 and at most one per

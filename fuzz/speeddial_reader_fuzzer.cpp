@@ -7,7 +7,7 @@
 #include "speeddial/SpeedDialPicker.h"
 #include "speeddial/SpeedDialReader.h"
 #include "speeddial/SpeedDialWriter.h"
-#include "text/TextViews.h"
+#include "text/ByteSearch.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -100,7 +100,7 @@ void CheckRead(const SpeedDialState& state, const SessionLists& lists, int recor
     for (const StringList* list : {&lists.pickedRecords, &lists.confidentialTexts,
                                    &lists.relayTexts, &lists.fcodeTexts, &lists.modeTexts})
         FUZZ_REQUIRE(list->Size() == count);
-    const std::size_t lineFeeds = CountByte(bytes, '\n');
+    const std::size_t lineFeeds = CountByte(bytes.data(), bytes.size(), '\n');
     FUZZ_REQUIRE(excludedLines >= 0 &&
                  count + static_cast<std::size_t>(excludedLines) <= lineFeeds);
     const int32_t version = state.format.ewsFormatVersion;

@@ -1,6 +1,6 @@
 #include "speeddial/ColumnSearch.h"
 
-#include "text/TextViews.h"
+#include "text/ByteSearch.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -12,7 +12,7 @@ namespace {
 constexpr std::size_t kColumnBeyondEveryLine = 1u << 20;
 
 int ColumnOf(std::string_view line, std::size_t openingComma) {
-    const std::size_t commas = CountByte(line.substr(0, openingComma), ',') + 1;
+    const std::size_t commas = CountByte(line.data(), std::min(openingComma, line.size()), ',') + 1;
     return static_cast<int>(std::min(commas, kColumnBeyondEveryLine));
 }
 

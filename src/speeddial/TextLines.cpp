@@ -1,14 +1,14 @@
 #include "speeddial/TextLines.h"
 
 #include "platform/MemoryShortage.h"
-#include "text/TextViews.h"
+#include "text/ByteSearch.h"
 
 #include <algorithm>
 #include <cstring>
 
 bool TextLines::Cut(char* text, std::size_t size) {
     lines_.clear();
-    const std::size_t lineFeeds = CountByte({text, size}, '\n');
+    const std::size_t lineFeeds = CountByte(text, size, '\n');
     if (!CompletedWithMemory([&] { lines_.reserve(lineFeeds + 1); }))
         return false;
     char* start = text;

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <algorithm>
-#include <cstring>
 #include <string_view>
 
 // The text without its leading and trailing spaces (0x20 only, as TrimSpaces).
@@ -17,17 +16,4 @@ inline std::string_view WithoutSpaces(std::string_view text) {
 inline bool IsAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-// How often `byte` occurs in the text; memchr passes over the stretches between.
-inline std::size_t CountByte(std::string_view text, char byte) {
-    std::size_t count = 0;
-    const char* const end = text.data() + text.size();
-    for (const char* at = text.data(); at != end; ++at) {
-        at = static_cast<const char*>(std::memchr(at, byte, static_cast<std::size_t>(end - at)));
-        if (!at)
-            break;
-        ++count;
-    }
-    return count;
 }
