@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 
 namespace platform {
 
@@ -9,5 +10,21 @@ namespace platform {
 // touched, where the system offers them; a large page never touched stays unmapped. Only
 // blocks of several megabytes gain; the contents and the owner do not change.
 void PreferLargePages(void* data, std::size_t size);
+
+// An allocator for a container that grows big: each block it gives is advised as above before
+// the container copies anything into it.
+template <typename T> struct LargePageAllocator {
+    using value_type = T;
+    LargePageAllocator() = default;
+    template <typename U> LargePageAllocator(const LargePageAllocator<U>&) {}
+
+    T* allocate(std::size_t count) {
+        T* block = std::allocator<T>().allocate(count);
+        PreferLargePages(block, count * sizeof(T));
+        return block;
+    }
+    void deallocate(T* block, std::size_t count) { std::allocator<T>().deallocate(block, count); }
+    template <typename U> bool operator==(const LargePageAllocator<U>&) const { return true; }
+};
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "text/UnicodeToAnsi.h"
 
 #include "platform/CodePages.h"
+#include "platform/LargePages.h"
 #include "text/AnsiWriter.h"
 #include "text/AsciiRuns.h"
 #include "text/CodePageConversion.h"
@@ -216,6 +217,7 @@ class AsciiRunConverter {
         std::unique_ptr<char[]> bytes(new (std::nothrow) char[length + 1]);
         if (!bytes)
             return false;
+        platform::PreferLargePages(bytes.get(), length + 1);
         if (WriteAll(bytes.get()) != length)
             return false;
         bytes[length] = '\0';
@@ -376,7 +378,9 @@ class AsciiRunConverter {
     std::vector<char> bytes8_;
     std::vector<char16_t> wide_;
     std::vector<char16_t> joined_;
-    std::vector<char> converted_; // each run's bytes and a line feed
+    // Each run's bytes and a line feed: a big file's runs would otherwise fault in page by page
+    // at every growth.
+    std::vector<char, platform::LargePageAllocator<char>> converted_;
     std::size_t separators_ = 0;
 };
 
