@@ -20,13 +20,15 @@ void CsvLines::CutNext() {
     line_ = next_;
     if (index_ + 1 >= count_) {
         next_ = end_; // the last line ends at the content's terminator
+        terminator_ = end_;
         return;
     }
     // Every line before the last has its line end: the count says so.
     auto* found =
         static_cast<char*>(std::memchr(line_, lineEnd_, static_cast<std::size_t>(end_ - line_)));
     const bool crBefore = lineEnd_ == '\n' && found > line_ && found[-1] == '\r';
-    (crBefore ? found[-1] : *found) = '\0';
+    terminator_ = crBefore ? found - 1 : found;
+    *terminator_ = '\0';
     next_ = found + 1;
 }
 

@@ -19,6 +19,9 @@ class CsvLines {
     // never below that of the line asked for last.
     char* Line(std::size_t index);
 
+    // The length of the line asked for last, up to its terminator, as it was cut.
+    std::size_t LineLength() const { return static_cast<std::size_t>(terminator_ - line_); }
+
     // The first line that is not empty; the last line when every earlier one is.
     std::size_t HeaderIndex();
 
@@ -26,9 +29,10 @@ class CsvLines {
     // Makes the line at `next_` the current one and cuts it.
     void CutNext();
 
-    char* next_ = nullptr; // where the line after the current one starts
-    char* end_ = nullptr;  // the content's terminator
-    char* line_ = nullptr; // the current line
+    char* next_ = nullptr;       // where the line after the current one starts
+    char* end_ = nullptr;        // the content's terminator
+    char* line_ = nullptr;       // the current line
+    char* terminator_ = nullptr; // the current line's
     std::size_t index_ = 0;
     std::size_t count_ = 0;
     char lineEnd_ = '\n';

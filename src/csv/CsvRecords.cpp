@@ -1,5 +1,6 @@
 #include "csv/CsvRecords.h"
 
+#include "csv/CsvPlainLine.h"
 #include "text/QuotedFields.h"
 
 #include <cstring>
@@ -39,6 +40,10 @@ char* CutQuotedField(CsvLines& lines, std::size_t& line, char* quote) {
 } // namespace
 
 int SplitCsvRecord(CsvLines& lines, std::size_t& line, char separator, FieldArray& fields) {
-    return SplitQuotedFields(lines.Line(line), separator, fields,
+    char* text = lines.Line(line);
+    const int plain = SplitPlainLine(text, lines.LineLength(), separator, fields);
+    if (plain >= 0)
+        return plain;
+    return SplitQuotedFields(text, separator, fields,
                              [&](char* quote) { return CutQuotedField(lines, line, quote); });
 }
