@@ -35,9 +35,8 @@ bool CopyFieldName(std::span<char* const> rowFields, int column,
 } // namespace
 
 void CopyName(char* text, char (&name)[kCandidateFieldSize]) {
-    TrimSpaces(text);
-    ReplaceBrackets(text);
-    std::size_t length = std::strlen(text);
+    std::size_t length = TrimSpaces(text);
+    ReplaceBrackets(text, length);
     if (length > static_cast<std::size_t>(kMaxFieldLength)) {
         const int clipped = ClipToCharBoundary(text, kMaxFieldLength);
         length = clipped > 0 && clipped <= kMaxFieldLength ? static_cast<std::size_t>(clipped) : 0;

@@ -92,9 +92,9 @@ int CleanFaxNumber(char* text) {
     return static_cast<int>(kept - text);
 }
 
-void TrimSpaces(char* text) {
+std::size_t TrimSpaces(char* text) {
     if (!text)
-        return;
+        return 0;
     std::size_t start = 0;
     while (text[start] == ' ')
         ++start;
@@ -104,6 +104,7 @@ void TrimSpaces(char* text) {
     while (length > 0 && text[length - 1] == ' ')
         --length;
     text[length] = '\0';
+    return length;
 }
 
 void ReplaceBrackets(char* text) {
@@ -124,6 +125,14 @@ void ReplaceBrackets(char* text) {
             *position = ')';
         ++position;
     }
+}
+
+void ReplaceBrackets(char* text, std::size_t length) {
+    bool brackets = false;
+    for (std::size_t at = 0; at < length; ++at)
+        brackets |= text[at] == '[' || text[at] == ']';
+    if (brackets)
+        ReplaceBrackets(text);
 }
 
 int ClipToCharBoundary(const char* text, int limit) {

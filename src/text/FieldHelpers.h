@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 inline constexpr int kMaxCsvFields = 1024;
 // Slots 0..1023 receive the fields; slot 1024 may receive the unsplit rest of an over-long line.
@@ -17,11 +18,13 @@ int SplitCsvFields(FieldArray& fields);
 // become their ASCII forms. Returns the length of what is left.
 int CleanFaxNumber(char* text);
 
-// Removes spaces (0x20 only) at both ends.
-void TrimSpaces(char* text);
+// Removes spaces (0x20 only) at both ends. Returns the length of what is left.
+std::size_t TrimSpaces(char* text);
 
 // Turns square brackets into round ones, leaving two-byte characters untouched.
 void ReplaceBrackets(char* text);
+// The same for a text of `length` bytes, passed over at once when it holds no square bracket.
+void ReplaceBrackets(char* text, std::size_t length);
 
 // The longest prefix of at most `limit` bytes that ends on a character boundary. For a text
 // longer than `limit`, with `limit` above 0.

@@ -14,10 +14,14 @@ const std::string kKiu = "\xA4\x5B";                          // 久, second byt
 const std::string kYa = "\xA4\x5D";                           // 也, second byte ]
 const std::string kWangXiaoMing = "\xA4\xFD\xA4\x70\xA9\xFA"; // 王小明
 
+// The text with its brackets replaced; the counted form must agree.
 std::string Replaced(const std::string& text) {
     std::vector<char> buffer(text.begin(), text.end());
     buffer.push_back('\0');
+    std::vector<char> counted = buffer;
     ReplaceBrackets(buffer.data());
+    ReplaceBrackets(counted.data(), text.size());
+    EXPECT_EQ(counted, buffer) << text;
     return buffer.data();
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,8 @@ Cleaned Clean(const std::string& number) {
 std::string Trim(const std::string& text) {
     std::vector<char> buffer(text.begin(), text.end());
     buffer.push_back('\0');
-    TrimSpaces(buffer.data());
+    const std::size_t length = TrimSpaces(buffer.data());
+    EXPECT_EQ(length, std::strlen(buffer.data())) << text;
     return buffer.data();
 }
 
