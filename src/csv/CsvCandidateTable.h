@@ -22,6 +22,12 @@ class CsvCandidateTable {
             slots_.get()[size_++] = candidate;
     }
 
+    // The next free slot, as the allocation left it (zero-filled), for a candidate built where
+    // it is stored; null when the table is full. Commit() keeps it; a slot not kept must be
+    // zero-filled again.
+    CsvCandidate* NextSlot() { return size_ < capacity_ ? slots_.get() + size_ : nullptr; }
+    void Commit() { ++size_; }
+
     std::size_t Size() const { return size_; }
     std::span<const CsvCandidate> Candidates() const { return {slots_.get(), size_}; }
 

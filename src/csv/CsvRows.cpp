@@ -10,24 +10,29 @@
 
 namespace {
 
-// Builds the candidates of one row: the row's name with each of its fax numbers.
+// Builds the candidates of one row: the row's name with each of its fax numbers, each cleaned
+// straight into its slot of the table.
 class RowCandidates {
   public:
     RowCandidates(CsvCandidateTable& table, std::span<char* const> fields)
         : table_(table), fields_(fields) {}
 
-    char (&Name())[kCandidateFieldSize] { return candidate_.name; }
+    char (&Name())[kCandidateFieldSize] { return name_; }
     bool HasNumber() const { return hasNumber_; }
 
     // A number that cleans to more than fits gives nothing; `keepEmpty` keeps one that cleans
     // to nothing as a candidate without a number.
-    void Add(char* number, bool keepEmpty) {
-        const int length = CleanFaxNumber(number);
-        if (length < 0 || length > kMaxFieldLength || (length == 0 && !keepEmpty))
+    void Add(const char* number, bool keepEmpty) {
+        CsvCandidate* slot = table_.NextSlot();
+        if (!slot)
+            return; // never: the table has room for every candidate
+        const int length = CopyCleanFaxNumber(number, slot->faxNumber, kMaxFieldLength);
+        if (length > kMaxFieldLength || (length == 0 && !keepEmpty)) {
+            std::memset(slot->faxNumber, 0, sizeof slot->faxNumber);
             return;
-        std::memset(candidate_.faxNumber, 0, sizeof candidate_.faxNumber);
-        std::memcpy(candidate_.faxNumber, number, static_cast<std::size_t>(length));
-        table_.Append(candidate_);
+        }
+        std::memcpy(slot->name, name_, sizeof name_);
+        table_.Commit();
         hasNumber_ = hasNumber_ || length > 0;
     }
 
@@ -54,7 +59,7 @@ class RowCandidates {
   private:
     CsvCandidateTable& table_;
     std::span<char* const> fields_;
-    CsvCandidate candidate_{};
+    char name_[kCandidateFieldSize] = {};
     bool hasNumber_ = false;
 };
 

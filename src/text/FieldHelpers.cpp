@@ -39,6 +39,33 @@ constexpr std::array<char, 0x80> kFaxBytes = [] {
     return bytes;
 }();
 
+// Goes through a fax number's bytes and calls `write(kept, byte)` for each byte it leaves, `kept`
+// being how many came before it; a byte that goes may be written as 0 where the next one will
+// be. Returns how many bytes are left.
+template <typename Write> int CleanFaxBytes(const char* text, Write write) {
+    int kept = 0;
+    for (const char* read = text;; ++read) {
+        const auto byte = static_cast<unsigned char>(*read);
+        if (byte < 0x80) {
+            if (byte == 0)
+                break;
+            const char out = kFaxBytes[byte];
+            write(kept, out);
+            kept += out != 0;
+            continue;
+        }
+        // A two-byte character goes whole, unless it is a digit or sign typed in full width.
+        const auto trail = static_cast<unsigned char>(read[1]);
+        if (trail != '\0' && platform::AnsiLeadByteTable().leads[byte]) {
+            ++read;
+            if (const char ascii =
+                    DoubleByteNumberCharacterAsAscii(platform::AnsiCodePage(), byte, trail))
+                write(kept++, ascii);
+        }
+    }
+    return kept;
+}
+
 } // namespace
 
 char* JoinDoubledQuotes(char* closing, char* end) {
@@ -67,29 +94,22 @@ int SplitCsvFields(FieldArray& fields) {
 int CleanFaxNumber(char* text) {
     if (!text)
         return 0;
-    char* kept = text;
-    for (const char* read = text;; ++read) {
-        const auto byte = static_cast<unsigned char>(*read);
-        if (byte < 0x80) {
-            if (byte == 0)
-                break;
-            // Written whatever it is: `kept` never passes `read`, and only a kept byte counts.
-            const char out = kFaxBytes[byte];
-            *kept = out;
-            kept += out != 0;
-            continue;
-        }
-        // A two-byte character goes whole, unless it is a digit or sign typed in full width.
-        const auto trail = static_cast<unsigned char>(read[1]);
-        if (trail != '\0' && platform::AnsiLeadByteTable().leads[byte]) {
-            ++read;
-            if (const char ascii =
-                    DoubleByteNumberCharacterAsAscii(platform::AnsiCodePage(), byte, trail))
-                *kept++ = ascii;
-        }
-    }
-    *kept = '\0';
-    return static_cast<int>(kept - text);
+    // `kept` never passes `read`, so the text can be written where it lies.
+    const int length = CleanFaxBytes(text, [text](int kept, char byte) { text[kept] = byte; });
+    text[length] = '\0';
+    return length;
+}
+
+int CopyCleanFaxNumber(const char* text, char* out, int room) {
+    if (!text)
+        return 0;
+    const int length = CleanFaxBytes(text, [out, room](int kept, char byte) {
+        if (kept < room)
+            out[kept] = byte;
+    });
+    if (length < room)
+        out[length] = '\0';
+    return length;
 }
 
 std::size_t TrimSpaces(char* text) {

@@ -18,6 +18,11 @@ int SplitCsvFields(FieldArray& fields);
 // become their ASCII forms. Returns the length of what is left.
 int CleanFaxNumber(char* text);
 
+// CleanFaxNumber leaving `text` as it is: the cleaned bytes go to `out`, as many as fit in
+// `room`, followed by a terminator while one fits. Returns the cleaned length, which may be
+// above `room`.
+int CopyCleanFaxNumber(const char* text, char* out, int room);
+
 // Removes spaces (0x20 only) at both ends. Returns the length of what is left.
 std::size_t TrimSpaces(char* text);
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -16,11 +17,19 @@ struct Cleaned {
     int length;
 };
 
+// The number cleaned where it lies; cleaned into a buffer of any room, it must give the same
+// bytes as fit, and leave the number as it was.
 Cleaned Clean(const std::string& number) {
     std::vector<char> buffer(number.begin(), number.end());
     buffer.push_back('\0');
     const int length = CleanFaxNumber(buffer.data());
-    return {buffer.data(), length};
+    const std::string cleaned(buffer.data());
+    for (const int room : {0, 3, length, 31}) {
+        std::string copy(static_cast<std::size_t>(room), '\0');
+        EXPECT_EQ(CopyCleanFaxNumber(number.c_str(), copy.data(), room), length) << number;
+        EXPECT_EQ(copy.c_str(), cleaned.substr(0, std::min(length, room))) << number;
+    }
+    return {cleaned, length};
 }
 
 std::string Trim(const std::string& text) {
