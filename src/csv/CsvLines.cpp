@@ -10,6 +10,7 @@ void CsvLines::Cut(char* content, std::size_t size) {
     if (ends == 0)
         ends = CountByte(content, size, '\r');
     count_ = ends + 1;
+    lineEnds_ = ByteScanner(lineEnd_);
     end_ = content + size;
     next_ = content;
     index_ = 0;
@@ -24,8 +25,7 @@ void CsvLines::CutNext() {
         return;
     }
     // Every line before the last has its line end: the count says so.
-    auto* found =
-        static_cast<char*>(std::memchr(line_, lineEnd_, static_cast<std::size_t>(end_ - line_)));
+    char* found = lineEnds_.Find(line_);
     const bool crBefore = lineEnd_ == '\n' && found > line_ && found[-1] == '\r';
     terminator_ = crBefore ? found - 1 : found;
     *terminator_ = '\0';

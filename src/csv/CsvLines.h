@@ -2,6 +2,8 @@
 // for: one pass over the text, and no table of lines.
 #pragma once
 
+#include "text/ByteSearch.h"
+
 #include <cstddef>
 
 class CsvLines {
@@ -36,4 +38,5 @@ class CsvLines {
     std::size_t index_ = 0;
     std::size_t count_ = 0;
     char lineEnd_ = '\n';
+    ByteScanner lineEnds_{'\n'}; // finds each line's end byte in turn
 };

@@ -55,11 +55,12 @@ inline char* FindByteOrEnd(char* text, char wanted) {
 // loaded serve the next search that starts in that block, so the many short fields of a line
 // cost one load per block, not one per field. A search must start after the last one's result,
 // and the bytes not yet passed must not change between searches unless Forget() is called; the
-// bytes found may (a separator becomes a terminator).
-class ByteOrEndScanner {
+// bytes found may (a separator becomes a terminator). Without `StopsAtZero` a search looks for
+// `wanted` alone, which must then come before the end of the text's last block.
+template <bool StopsAtZero> class BlockScanner {
   public:
 #if defined(__SSE2__) && (defined(__GNUC__) || defined(__clang__))
-    explicit ByteOrEndScanner(char wanted) : wanted_(_mm_set1_epi8(wanted)) {}
+    explicit BlockScanner(char wanted) : wanted_(_mm_set1_epi8(wanted)) {}
 
     __attribute__((no_sanitize_address)) char* Find(char* text) {
         const auto address = reinterpret_cast<std::uintptr_t>(text);
@@ -87,17 +88,21 @@ class ByteOrEndScanner {
   private:
     __attribute__((no_sanitize_address)) unsigned Load(const char* block) const {
         const __m128i bytes = _mm_load_si128(reinterpret_cast<const __m128i*>(block));
-        return byte_search::Matches(bytes, wanted_) |
-               byte_search::Matches(bytes, _mm_setzero_si128());
+        const unsigned found = byte_search::Matches(bytes, wanted_);
+        return StopsAtZero ? found | byte_search::Matches(bytes, _mm_setzero_si128()) : found;
     }
 
     __m128i wanted_;
     const char* block_ = nullptr; // the block loaded last, and its matches
     unsigned blockMask_ = 0;
 #else
-    explicit ByteOrEndScanner(char wanted) : wanted_(wanted) {}
+    explicit BlockScanner(char wanted) : wanted_(wanted) {}
     char* Find(char* text) const {
-        return FindByteOrEnd(text, wanted_);
+        if (StopsAtZero)
+            return FindByteOrEnd(text, wanted_);
+        while (*text != wanted_)
+            ++text;
+        return text;
     }
     void Forget() {}
 
@@ -105,6 +110,9 @@ class ByteOrEndScanner {
     char wanted_;
 #endif
 };
+
+using ByteOrEndScanner = BlockScanner<true>;
+using ByteScanner = BlockScanner<false>;
 
 // Calls `found(position)` for every byte `wanted` of `size` bytes at `data`, in order. The
 // callback may change bytes already passed, and the byte it is given.

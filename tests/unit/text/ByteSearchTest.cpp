@@ -34,6 +34,24 @@ TEST(ByteOrEndScanner, FindsEachSeparatorInTurnAcrossBlocks) {
     }
 }
 
+TEST(ByteScanner, PassesOverZeroBytesAcrossBlocks) {
+    const std::string text =
+        std::string("a\0\n\n", 4) + std::string(16, '\0') + "\nb" + std::string(30, 'c') + "\n";
+    alignas(16) char buffer[96] = {};
+    for (std::size_t shift = 0; shift < 16; ++shift) {
+        text.copy(buffer + shift, text.size());
+        std::vector<std::size_t> found;
+        ByteScanner scanner('\n');
+        for (char* from = buffer + shift; found.size() < 4;) {
+            char* next = scanner.Find(from);
+            found.push_back(static_cast<std::size_t>(next - buffer) - shift);
+            *next = '\0'; // as the line is cut
+            from = next + 1;
+        }
+        EXPECT_EQ(found, (std::vector<std::size_t>{2, 3, 20, 52})) << "shift " << shift;
+    }
+}
+
 TEST(ByteOrEndScanner, ForgetsBytesThatChanged) {
     alignas(16) char text[] = "ab;cd;ef";
     ByteOrEndScanner scanner(';');
