@@ -343,11 +343,8 @@ class AsciiRunConverter {
                 if (form_ == UnicodeForm::Utf8) {
                     std::memcpy(target + written, units_.Bytes() + index, taken);
                 } else {
-                    // The byte of each unit that holds its value.
-                    const unsigned char* low =
-                        units_.Bytes() + 2 * index + (form_ == UnicodeForm::Utf16BigEndian ? 1 : 0);
-                    for (std::size_t unit = 0; unit < taken; ++unit)
-                        target[written + unit] = static_cast<char>(low[2 * unit]);
+                    NarrowAsciiUnits(units_.Bytes() + 2 * index, taken,
+                                     form_ == UnicodeForm::Utf16BigEndian, target + written);
                 }
                 written += taken;
                 index += taken;

@@ -137,14 +137,18 @@ TEST(UnicodeToAnsi, LongTextsConvertAsOneWhole) {
     for (const std::string& text : {utf8, oneLine, utf8 + oneLine + utf8}) {
         const std::string expected = Reference("windows-950", text);
         EXPECT_EQ(FromUtf8(text), expected);
-        UErrorCode status = U_ZERO_ERROR;
-        utf16.assign(text.size() + 1, u'\0');
-        const int length = ucnv_convert("UTF-16LE", "UTF-8", reinterpret_cast<char*>(utf16.data()),
-                                        static_cast<int32_t>(utf16.size() * 2), text.data(),
-                                        static_cast<int32_t>(text.size()), &status);
-        const std::string le(reinterpret_cast<const char*>(utf16.data()),
-                             static_cast<std::size_t>(length));
-        EXPECT_EQ(Convert(UnicodeForm::Utf16LittleEndian, le), expected);
+        for (const UnicodeForm form :
+             {UnicodeForm::Utf16LittleEndian, UnicodeForm::Utf16BigEndian}) {
+            UErrorCode status = U_ZERO_ERROR;
+            utf16.assign(text.size() + 1, u'\0');
+            const int length = ucnv_convert(
+                form == UnicodeForm::Utf16LittleEndian ? "UTF-16LE" : "UTF-16BE", "UTF-8",
+                reinterpret_cast<char*>(utf16.data()), static_cast<int32_t>(utf16.size() * 2),
+                text.data(), static_cast<int32_t>(text.size()), &status);
+            const std::string units(reinterpret_cast<const char*>(utf16.data()),
+                                    static_cast<std::size_t>(length));
+            EXPECT_EQ(Convert(form, units), expected);
+        }
     }
 }
 
