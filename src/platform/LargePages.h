@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <utility>
 
 namespace platform {
 
@@ -12,7 +13,8 @@ namespace platform {
 void PreferLargePages(void* data, std::size_t size);
 
 // An allocator for a container that grows big: each block it gives is advised as above before
-// the container copies anything into it.
+// the container copies anything into it, and elements a resize adds are left uninitialized, for
+// the caller to write.
 template <typename T> struct LargePageAllocator {
     using value_type = T;
     LargePageAllocator() = default;
@@ -24,6 +26,10 @@ template <typename T> struct LargePageAllocator {
         return block;
     }
     void deallocate(T* block, std::size_t count) { std::allocator<T>().deallocate(block, count); }
+    template <typename U> void construct(U* element) { ::new (static_cast<void*>(element)) U; }
+    template <typename U, typename... Args> void construct(U* element, Args&&... args) {
+        ::new (static_cast<void*>(element)) U(std::forward<Args>(args)...);
+    }
     template <typename U> bool operator==(const LargePageAllocator<U>&) const { return true; }
 };
 

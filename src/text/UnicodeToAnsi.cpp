@@ -4,6 +4,7 @@
 #include "platform/LargePages.h"
 #include "text/AnsiWriter.h"
 #include "text/AsciiRuns.h"
+#include "text/ByteSearch.h"
 #include "text/CodePageConversion.h"
 
 #include <algorithm>
@@ -322,10 +323,9 @@ class AsciiRunConverter {
             return false;
         converted_.resize(start + static_cast<std::size_t>(bytes));
         // A line feed is never part of another character's bytes in an ANSI code page.
-        int found = 0;
-        for (std::size_t at = start; at < converted_.size(); ++at)
-            found += converted_[at] == '\n';
-        if (found != separators)
+        const std::size_t found =
+            CountByte(converted_.data() + start, converted_.size() - start, '\n');
+        if (found != static_cast<std::size_t>(separators))
             return false;
         separators_ += static_cast<std::size_t>(separators);
         return true;
