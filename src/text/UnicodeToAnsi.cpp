@@ -267,14 +267,16 @@ class AsciiRunConverter {
             begin = end;
         }
         // The odd last byte of UTF-16 text is a run of its own.
-        const char16_t invalid[2] = {kInvalidUnit, u'\n'};
+        char16_t invalid[2] = {kInvalidUnit, u'\n'};
         return !units_.OddByte() || Append(writer, invalid, 2, 1);
     }
 
     // Gathers the piece's runs, each followed by a line feed unless it goes on into the next
     // piece, converts them in one go and keeps the bytes.
     bool ConvertPiece(AnsiWriter& writer, std::size_t begin, std::size_t end, std::size_t& direct) {
+        const bool utf8 = form_ == UnicodeForm::Utf8;
         gathered_.clear();
+        bytes8_.clear();
         int runs = 0;
         bool open = false; // the last run reaches the piece's end
         for (std::size_t index = begin; index < end;) {
@@ -284,20 +286,28 @@ class AsciiRunConverter {
                 index += taken;
                 continue;
             }
+            const std::size_t start = index;
             while (index < end && !units_.Direct(index))
-                gathered_.push_back(units_.At(index++));
+                ++index;
+            if (utf8) {
+                bytes8_.insert(bytes8_.end(), units_.Bytes() + start, units_.Bytes() + index);
+            } else {
+                for (std::size_t unit = start; unit < index; ++unit)
+                    gathered_.push_back(units_.At(unit));
+            }
             open = index == end && end < units_.Count();
-            if (!open)
+            if (!open && utf8)
+                bytes8_.push_back('\n');
+            else if (!open)
                 gathered_.push_back(u'\n');
             ++runs;
         }
         if (runs == 0)
             return true;
         const int separators = open ? runs - 1 : runs;
-        if (form_ != UnicodeForm::Utf8)
+        if (!utf8)
             return Append(writer, gathered_.data(), gathered_.size(), separators);
-        // The gathered bytes of UTF-8, one byte a unit, decoded first.
-        bytes8_.assign(gathered_.begin(), gathered_.end());
+        // The gathered bytes of UTF-8 are decoded first.
         wide_.resize(bytes8_.size());
         const int count = CodePageToWide(platform::kCodePageUtf8, 0, bytes8_.data(),
                                          static_cast<int>(bytes8_.size()), wide_.data(),
@@ -308,17 +318,15 @@ class AsciiRunConverter {
     }
 
     // Converts `count` units holding `separators` line feeds that end runs and keeps the bytes.
-    bool Append(AnsiWriter& writer, const char16_t* units, std::size_t count, int separators) {
-        joined_.assign(units, units + count);
-        const int joinedCount =
-            writer.JoinUnmappablePairs(joined_.data(), static_cast<int>(joined_.size()));
+    // The units are joined where they lie.
+    bool Append(AnsiWriter& writer, char16_t* units, std::size_t count, int separators) {
+        const int joinedCount = writer.JoinUnmappablePairs(units, static_cast<int>(count));
         if (joinedCount < 0)
             return false;
         const std::size_t start = converted_.size();
         const std::size_t room = 4 * static_cast<std::size_t>(joinedCount) + 8;
         converted_.resize(start + room);
-        const long long bytes =
-            writer.Convert(joined_.data(), joinedCount, converted_.data() + start, room);
+        const long long bytes = writer.Convert(units, joinedCount, converted_.data() + start, room);
         if (bytes < 0)
             return false;
         converted_.resize(start + static_cast<std::size_t>(bytes));
@@ -374,7 +382,6 @@ class AsciiRunConverter {
     std::vector<char16_t> gathered_;
     std::vector<char> bytes8_;
     std::vector<char16_t> wide_;
-    std::vector<char16_t> joined_;
     // Each run's bytes and a line feed: a big file's runs would otherwise fault in page by page
     // at every growth.
     std::vector<char, platform::LargePageAllocator<char>> converted_;
