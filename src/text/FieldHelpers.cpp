@@ -28,13 +28,17 @@ constexpr bool IsAcceptedFaxByte(unsigned char byte) {
     return byte >= 0x21 && byte <= 0x7A && byte != ',' && byte != '[' && byte != ']';
 }
 
-// What each byte below 0x80 leaves in a fax number: itself, upper-cased, or 0 when it goes.
-constexpr std::array<char, 0x80> kFaxBytes = [] {
-    std::array<char, 0x80> bytes{};
-    for (unsigned byte = 1; byte < 0x80; ++byte) {
+// What each byte leaves in a fax number: itself, upper-cased, or 0 when it goes; kNotAscii for
+// the terminator and the bytes of 0x80 and above, which need a closer look.
+constexpr unsigned char kNotAscii = 0x80;
+constexpr std::array<unsigned char, 0x100> kFaxBytes = [] {
+    std::array<unsigned char, 0x100> bytes{};
+    for (unsigned byte = 0; byte < 0x100; ++byte) {
         const unsigned upper = byte >= 'a' && byte <= 'z' ? byte - 'a' + 'A' : byte;
-        if (IsAcceptedFaxByte(static_cast<unsigned char>(upper)))
-            bytes[byte] = static_cast<char>(upper);
+        if (byte == 0 || byte >= 0x80)
+            bytes[byte] = kNotAscii;
+        else if (IsAcceptedFaxByte(static_cast<unsigned char>(upper)))
+            bytes[byte] = static_cast<unsigned char>(upper);
     }
     return bytes;
 }();
@@ -46,14 +50,14 @@ template <typename Write> int CleanFaxBytes(const char* text, Write write) {
     int kept = 0;
     for (const char* read = text;; ++read) {
         const auto byte = static_cast<unsigned char>(*read);
-        if (byte < 0x80) {
-            if (byte == 0)
-                break;
-            const char out = kFaxBytes[byte];
-            write(kept, out);
+        const unsigned char out = kFaxBytes[byte];
+        if (out != kNotAscii) {
+            write(kept, static_cast<char>(out));
             kept += out != 0;
             continue;
         }
+        if (byte == 0)
+            break;
         // A two-byte character goes whole, unless it is a digit or sign typed in full width.
         const auto trail = static_cast<unsigned char>(read[1]);
         if (trail != '\0' && platform::AnsiLeadByteTable().leads[byte]) {
