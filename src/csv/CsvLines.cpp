@@ -2,8 +2,6 @@
 
 #include "text/ByteSearch.h"
 
-#include <cstring>
-
 void CsvLines::Cut(char* content, std::size_t size) {
     std::size_t ends = CountByte(content, size, '\n');
     lineEnd_ = ends > 0 ? '\n' : '\r';
