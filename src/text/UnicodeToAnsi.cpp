@@ -295,7 +295,8 @@ class AsciiRunConverter {
                 for (std::size_t unit = start; unit < index; ++unit)
                     gathered_.push_back(units_.At(unit));
             }
-            open = index == end && end < units_.Count();
+            // A run goes on into the next piece only when that piece starts inside it.
+            open = index == end && end < units_.Count() && !units_.Direct(end);
             if (!open && utf8)
                 bytes8_.push_back('\n');
             else if (!open)

@@ -134,7 +134,13 @@ TEST(UnicodeToAnsi, LongTextsConvertAsOneWhole) {
     std::string oneLine;
     for (int count = 0; count < 70000; ++count)
         oneLine += count % 5 ? "傳" : "b";
-    for (const std::string& text : {utf8, oneLine, utf8 + oneLine + utf8}) {
+    // A run that ends exactly at the first piece's end, in UTF-8 bytes and in UTF-16 units,
+    // with ASCII after it: the next piece's first run must not be taken for its continuation.
+    std::string runToPieceEnd = "x\xE4\xB8\xAD"; // 4 bytes, 2 units
+    for (int count = 0; count < 32766; ++count)
+        runToPieceEnd += "\xCE\xB1"; // 2 bytes, 1 unit each
+    runToPieceEnd += "a\n\xE4\xB8\xAD\n";
+    for (const std::string& text : {utf8, oneLine, utf8 + oneLine + utf8, runToPieceEnd}) {
         const std::string expected = Reference("windows-950", text);
         EXPECT_EQ(FromUtf8(text), expected);
         for (const UnicodeForm form :
