@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
 #include <string>
 #include <utility>
 
@@ -45,6 +47,23 @@ std::string Reference(const char* codePage, const std::string& utf8) {
     EXPECT_TRUE(U_SUCCESS(status));
     bytes.resize(static_cast<std::size_t>(length));
     return bytes;
+}
+
+// The UTF-8 text, and the same text in both forms of UTF-16, each convert to `expected`.
+void ExpectEveryFormGives(const std::string& utf8, const std::string& expected) {
+    EXPECT_EQ(FromUtf8(utf8), expected);
+    for (const UnicodeForm form : {UnicodeForm::Utf16LittleEndian, UnicodeForm::Utf16BigEndian}) {
+        UErrorCode status = U_ZERO_ERROR;
+        std::u16string utf16(utf8.size() + 1, u'\0');
+        const int length = ucnv_convert(
+            form == UnicodeForm::Utf16LittleEndian ? "UTF-16LE" : "UTF-16BE", "UTF-8",
+            reinterpret_cast<char*>(utf16.data()), static_cast<int32_t>(utf16.size() * 2),
+            utf8.data(), static_cast<int32_t>(utf8.size()), &status);
+        ASSERT_TRUE(U_SUCCESS(status));
+        const std::string units(reinterpret_cast<const char*>(utf16.data()),
+                                static_cast<std::size_t>(length));
+        EXPECT_EQ(Convert(form, units), expected);
+    }
 }
 
 TEST(UnicodeToAnsi, EveryFormGivesTheBig5Text) {
@@ -125,7 +144,6 @@ TEST(UnicodeToAnsi, ZeroCharactersAreKept) {
 // a character: the result is the whole text's conversion.
 TEST(UnicodeToAnsi, LongTextsConvertAsOneWhole) {
     std::string utf8;
-    std::u16string utf16;
     for (int line = 0; line < 5000; ++line) {
         const std::string name =
             "A" + std::string(static_cast<std::size_t>(line % 7), 'x') + "王小明";
@@ -134,27 +152,23 @@ TEST(UnicodeToAnsi, LongTextsConvertAsOneWhole) {
     std::string oneLine;
     for (int count = 0; count < 70000; ++count)
         oneLine += count % 5 ? "傳" : "b";
-    // A run that ends exactly at the first piece's end, in UTF-8 bytes and in UTF-16 units,
-    // with ASCII after it: the next piece's first run must not be taken for its continuation.
-    std::string runToPieceEnd = "x\xE4\xB8\xAD"; // 4 bytes, 2 units
-    for (int count = 0; count < 32766; ++count)
-        runToPieceEnd += "\xCE\xB1"; // 2 bytes, 1 unit each
-    runToPieceEnd += "a\n\xE4\xB8\xAD\n";
-    for (const std::string& text : {utf8, oneLine, utf8 + oneLine + utf8, runToPieceEnd}) {
+    for (const std::string& text : {utf8, oneLine, utf8 + oneLine + utf8}) {
         const std::string expected = Reference("windows-950", text);
-        EXPECT_EQ(FromUtf8(text), expected);
-        for (const UnicodeForm form :
-             {UnicodeForm::Utf16LittleEndian, UnicodeForm::Utf16BigEndian}) {
-            UErrorCode status = U_ZERO_ERROR;
-            utf16.assign(text.size() + 1, u'\0');
-            const int length = ucnv_convert(
-                form == UnicodeForm::Utf16LittleEndian ? "UTF-16LE" : "UTF-16BE", "UTF-8",
-                reinterpret_cast<char*>(utf16.data()), static_cast<int32_t>(utf16.size() * 2),
-                text.data(), static_cast<int32_t>(text.size()), &status);
-            const std::string units(reinterpret_cast<const char*>(utf16.data()),
-                                    static_cast<std::size_t>(length));
-            EXPECT_EQ(Convert(form, units), expected);
+        ExpectEveryFormGives(text, expected);
+    }
+}
+
+// Long texts of names, numbers and line ends in random order, line feeds so rare that most
+// pieces hold none and end wherever the piece size falls: some runs end exactly there.
+TEST(UnicodeToAnsi, RandomLongTextsConvertAsOneWhole) {
+    const char* const tokens[] = {"A", "bc", "9", ",", " ", "\xE7\x8E\x8B", "\xCE\xB1", "\r"};
+    std::mt19937 random(17);
+    for (int text = 0; text < 6; ++text) {
+        std::string utf8;
+        while (utf8.size() < 300000) {
+            utf8 += random() % 40000 == 0 ? "\n" : tokens[random() % std::size(tokens)];
         }
+        ExpectEveryFormGives(utf8, Reference("windows-950", utf8));
     }
 }
 
