@@ -24,17 +24,12 @@ int CutAtSeparators(char* line, char* first, const std::array<unsigned, Blocks>&
     return count;
 }
 
-} // namespace
-
-#if defined(__SSE2__) && (defined(__GNUC__) || defined(__clang__))
+// SplitPlainLine for a line of 1 to kMaxPlainLine bytes.
+#if IMPORTER_SSE2
 // Loads whole aligned blocks, which never cross a page: the first and last may hold bytes
 // outside the line, which the masks leave out and the address checker is told.
-__attribute__((no_sanitize_address)) int SplitPlainLine(char* line, std::size_t length,
+__attribute__((no_sanitize_address)) int SplitShortLine(char* line, std::size_t length,
                                                         char separator, FieldArray& fields) {
-    if (length == 0)
-        return 0;
-    if (length > kMaxPlainLine)
-        return -1;
     const std::size_t offset = reinterpret_cast<std::uintptr_t>(line) & 15u;
     char* first = line - offset;
     const std::size_t blocks = (offset + length + 15) / 16;
@@ -59,11 +54,7 @@ __attribute__((no_sanitize_address)) int SplitPlainLine(char* line, std::size_t 
     return CutAtSeparators(line, first, separators, blocks, fields);
 }
 #else
-int SplitPlainLine(char* line, std::size_t length, char separator, FieldArray& fields) {
-    if (length == 0)
-        return 0;
-    if (length > kMaxPlainLine)
-        return -1;
+int SplitShortLine(char* line, std::size_t length, char separator, FieldArray& fields) {
     std::array<unsigned, kMaxPlainLine / 16 + 1> separators{};
     for (std::size_t at = 0; at < length; ++at) {
         if (line[at] == kFieldQuote || line[at] == '\0')
@@ -74,3 +65,11 @@ int SplitPlainLine(char* line, std::size_t length, char separator, FieldArray& f
     return CutAtSeparators(line, line, separators, (length + 15) / 16, fields);
 }
 #endif
+
+} // namespace
+
+int SplitPlainLine(char* line, std::size_t length, char separator, FieldArray& fields) {
+    if (length == 0)
+        return 0;
+    return length > kMaxPlainLine ? -1 : SplitShortLine(line, length, separator, fields);
+}

@@ -6,9 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "text/Sse2.h"
 
 namespace ascii_runs {
 
@@ -42,7 +40,7 @@ inline std::size_t AsciiRunLength(const unsigned char* bytes, std::size_t size) 
 inline void NarrowAsciiUnits(const unsigned char* units, std::size_t count, bool bigEndian,
                              char* target) {
     std::size_t unit = 0;
-#if defined(__SSE2__)
+#if IMPORTER_SSE2
     for (; unit + 16 <= count; unit += 16) {
         __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units + 2 * unit));
         __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units + 2 * unit + 16));

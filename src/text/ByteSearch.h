@@ -7,13 +7,11 @@
 #include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "text/Sse2.h"
 
 namespace byte_search {
 
-#if defined(__SSE2__)
+#if IMPORTER_SSE2
 inline unsigned Matches(__m128i bytes, __m128i wanted) {
     return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted)));
 }
@@ -24,7 +22,7 @@ inline unsigned Matches(__m128i bytes, __m128i wanted) {
 // The first byte at or after `text` that is `wanted` or the terminator. Loads whole aligned
 // blocks, which never cross a page: like the C library's own searches it may look at bytes of
 // the last block beyond the terminator, which the address checker is told.
-#if defined(__SSE2__) && (defined(__GNUC__) || defined(__clang__))
+#if IMPORTER_SSE2
 __attribute__((no_sanitize_address)) inline char* FindByteOrEnd(char* text, char wanted) {
     const auto address = reinterpret_cast<std::uintptr_t>(text);
     const std::uintptr_t offset = address & 15u;
@@ -59,7 +57,7 @@ inline char* FindByteOrEnd(char* text, char wanted) {
 // `wanted` alone, which must then come before the end of the text's last block.
 template <bool StopsAtZero> class BlockScanner {
   public:
-#if defined(__SSE2__) && (defined(__GNUC__) || defined(__clang__))
+#if IMPORTER_SSE2
     explicit BlockScanner(char wanted) : wanted_(_mm_set1_epi8(wanted)) {}
 
     __attribute__((no_sanitize_address)) char* Find(char* text) {
@@ -118,7 +116,7 @@ using ByteScanner = BlockScanner<false>;
 // callback may change bytes already passed, and the byte it is given.
 template <typename Found> void ForEachByte(char* data, std::size_t size, char wanted, Found found) {
     std::size_t position = 0;
-#if defined(__SSE2__)
+#if IMPORTER_SSE2
     const __m128i wantedBytes = _mm_set1_epi8(wanted);
     for (; position + 16 <= size; position += 16) {
         unsigned mask = byte_search::Matches(
@@ -137,7 +135,7 @@ template <typename Found> void ForEachByte(char* data, std::size_t size, char wa
 inline std::size_t CountByte(const char* data, std::size_t size, char wanted) {
     std::size_t count = 0;
     std::size_t position = 0;
-#if defined(__SSE2__)
+#if IMPORTER_SSE2
     // Each lane counts down by one per match for up to 255 blocks, then the lanes are summed.
     const __m128i wantedBytes = _mm_set1_epi8(wanted);
     while (position + 16 <= size) {
