@@ -20,12 +20,13 @@ import subprocess
 import sys
 import tempfile
 
-READER_BENCHMARKS = ["ReadWholeFile", "ReadAndSplit", "ReadAndSplitUtf8", "ReadAndSplitUtf16"]
+READER_BENCHMARKS = ["ReadWholeFile", "ReadAndFillTable", "ReadAndSplit", "ReadAndSplitUtf8", "ReadAndSplitUtf16"]
 BASELINE = "MemchrLineFeeds"
 PYTHON_ENCODINGS = ["cp950", "latin-1"]
 LABELS = {
     BASELINE: "memchr over the same bytes",
     "ReadWholeFile": "the file read alone",
+    "ReadAndFillTable": "the file read, a fresh table filled",
     "ReadAndSplit": "ReadCsvFile without dialogs, Big5",
     "ReadAndSplitUtf8": "  the same rows from UTF-8",
     "ReadAndSplitUtf16": "  the same rows from UTF-16",
