@@ -228,8 +228,9 @@ class AsciiRunConverter {
     }
 
   private:
-    // Where the piece that starts at `begin` ends: after a line feed where one is near, and
-    // never inside a character or between the halves of a surrogate pair.
+    // Where the piece that starts at `begin` ends: after a line feed where one is near, else
+    // before an ASCII character, which never combines with what comes before it; never inside a
+    // character or between the halves of a surrogate pair.
     std::size_t PieceEnd(std::size_t begin) const {
         const std::size_t count = units_.Count();
         // As many bytes of UTF-8, or of UTF-16 as there are units: a piece's units fit.
@@ -239,6 +240,10 @@ class AsciiRunConverter {
         std::size_t end = begin + piece;
         for (std::size_t cut = end; cut > begin; --cut) {
             if (units_.At(cut - 1) == u'\n')
+                return cut;
+        }
+        for (std::size_t cut = end; cut > begin; --cut) {
+            if (units_.At(cut) < 0x80)
                 return cut;
         }
         if (form_ == UnicodeForm::Utf8) {

@@ -172,6 +172,22 @@ TEST(UnicodeToAnsi, RandomLongTextsConvertAsOneWhole) {
     }
 }
 
+TEST(UnicodeToAnsi, LongLinesAreNotCutBetweenALetterAndItsMarks) {
+    // Code page 1258 writes a letter and its marks together, in one or two bytes: a piece that
+    // ended between them would convert them apart, into other bytes.
+    AnsiCodePageScope vietnamese(1258);
+    const std::string letter = "e\xCC\x82\xCC\x81"; // e, circumflex, acute
+    const std::string one = FromUtf8(letter);
+    ASSERT_EQ(one, "\xEA\xEC");
+    std::string text;
+    std::string expected;
+    for (int count = 0; count < 30000; ++count) {
+        text += letter;
+        expected += one;
+    }
+    ExpectEveryFormGives(text, expected);
+}
+
 TEST(UnicodeToAnsi, CharactersBeyondThePlaneAtEveryPieceBoundaryStayWhole) {
     // 40,000 of them in one line after one letter, so that a piece's natural end falls inside
     // one: pieces must not split it into two default characters.
