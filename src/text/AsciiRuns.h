@@ -2,11 +2,11 @@
 // look at each byte.
 #pragma once
 
+#include "text/Sse2.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-
-#include "text/Sse2.h"
 
 namespace ascii_runs {
 

@@ -3,11 +3,11 @@
 // of the C library per field costs more than the search.
 #pragma once
 
+#include "text/Sse2.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-
-#include "text/Sse2.h"
 
 namespace byte_search {
 
@@ -96,7 +96,7 @@ template <bool StopsAtZero> class BlockScanner {
 #else
     explicit BlockScanner(char wanted) : wanted_(wanted) {}
     char* Find(char* text) const {
-        if (StopsAtZero)
+        if constexpr (StopsAtZero)
             return FindByteOrEnd(text, wanted_);
         while (*text != wanted_)
             ++text;
